@@ -1,0 +1,77 @@
+#include "framework/core/text_stream.hpp"
+
+#include <array>
+#include <system_error>
+
+namespace framework {
+
+TextInputStream::TextInputStream(std::FILE* file) : file_(file) {}
+
+TextInputStream::TextInputStream(std::string text) : buffer_(std::move(text)) {}
+
+TextInputStream::~TextInputStream() { Close(); }
+
+void TextInputStream::Close() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+}
+
+bool TextInputStream::Fill() {
+  if (file_ == nullptr || readError_) return false;
+  std::array<char, 64 * 1024> chunk{};
+  const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file_);
+  if (got == 0) {
+    if (std::ferror(file_) != 0) readError_ = true;
+    Close();
+    return false;
+  }
+  buffer_.erase(0, position_);
+  position_ = 0;
+  buffer_.append(chunk.data(), got);
+  return true;
+}
+
+int TextInputStream::Peek() {
+  if (position_ >= buffer_.size() && !Fill()) return EOF;
+  return static_cast<unsigned char>(buffer_[position_]);
+}
+
+int TextInputStream::Next() {
+  const int c = Peek();
+  if (c != EOF) ++position_;
+  return c;
+}
+
+std::string TextInputStream::ReadLine() {
+  std::string line;
+  for (int c = Next(); c != EOF; c = Next()) {
+    if (c == '\n') break;
+    if (c == '\r') {
+      if (Peek() == '\n') Next();
+      break;
+    }
+    line += static_cast<char>(c);
+  }
+  return line;
+}
+
+bool TextInputStream::EndOfFile() { return Peek() == EOF; }
+
+bool FolderItem::Exists() const {
+  std::error_code error;
+  return std::filesystem::exists(path_, error);
+}
+
+std::string FolderItem::Name() const { return path_.filename().string(); }
+
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
+  std::error_code error;
+  if (std::filesystem::is_directory(path_, error)) return nullptr;
+  std::FILE* file = std::fopen(path_.c_str(), "rb");
+  if (file == nullptr) return nullptr;
+  return std::make_unique<TextInputStream>(file);
+}
+
+}  // namespace framework

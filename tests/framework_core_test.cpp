@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <vector>
+
+#include "framework/core/arrays.hpp"
+#include "framework/core/date.hpp"
+#include "framework/core/text.hpp"
+#include "framework/core/text_stream.hpp"
+
+using namespace framework;
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(Val, ReadsTheNumberAtTheStartOfTheText) {
+  struct Case {
+    const char* text;
+    double expected;
+  };
+  const Case cases[] = {
+      {"12abc", 12.0},  {" 7", 7.0},     {"-0.5", -0.5},     {"abc", 0.0},    {"", 0.0},
+      {"+3", 3.0},      {".25", 0.25},   {"5.", 5.0},        {"1e3", 1000.0}, {"2.5E-2", 0.025},
+      {"1e", 1.0},      {"1e+", 1.0},    {"7e2x", 700.0},    {"-", 0.0},      {".", 0.0},
+      {"0x1A", 0.0},    {"inf", 0.0},    {"nan", 0.0},       {"\t5", 0.0},    {"1,5", 1.0},
+      {"  -12.5e1z", -125.0}, {"099", 99.0}, {"1e-999", 0.0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
+}
+
+TEST(Val, GivesAnInfinityBeyondTheDoubleRange) {
+  EXPECT_EQ(Val("1e999"), kInf);
+  EXPECT_EQ(Val("-1e999"), -kInf);
+  EXPECT_EQ(Val(std::string(400, '9')), kInf);
+}
+
+TEST(Str, GivesTheShortestTextWithAtMostSevenDigits) {
+  struct Case {
+    double value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {99.0, "99"},         {2.7, "2.7"},        {-0.5, "-0.5"},    {0.0, "0"},
+      {-0.0, "0"},          {100.0, "100"},      {1234567.0, "1234567"},
+      {1.0 / 3.0, "0.3333333"}, {123.456789, "123.4568"}, {kInf, "INF"}, {-kInf, "-INF"},
+      {kNaN, "NAN"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Str(c.value), c.expected) << c.value;
+  EXPECT_EQ(Str(int64_t{-42}), "-42");
+  EXPECT_EQ(Str(int64_t{9999}), "9999");
+}
+
+TEST(Format, RendersEachMaskOfTheReport) {
+  struct Case {
+    double value;
+    const char* mask;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0.726, "#########.00", ".73"},      {0.726, "#########.000", ".726"},
+      {0.726, "-#########.000", ".726"},   {0.726, "-.000", ".726"},
+      {0.726, ".0000", ".7260"},           {-1.78, "#########.00", "-1.78"},
+      {-1.78, "#########.000", "-1.780"},  {-1.78, "-#########.000", "-1.780"},
+      {-1.78, "-.000", "-1.780"},          {-1.78, ".0000", "-1.7800"},
+      {0.0130, "#########.00", ".01"},     {0.0130, "#########.000", ".013"},
+      {0.0130, "-#########.000", ".013"},  {0.0130, "-.000", ".013"},
+      {0.0130, ".0000", ".0130"},          {1e9, "#########.00", "1000000000.00"},
+      {1e9, "#########.000", "1000000000.000"}, {1e9, "-#########.000", "1000000000.000"},
+      {1e9, "-.000", "1000000000.000"},    {1e9, ".0000", "1000000000.0000"},
+      {kNaN, "#########.00", "NAN"},       {kNaN, "-.000", "NAN"},
+      {kNaN, ".0000", "NAN"},              {kInf, "#########.00", "INF"},
+      {-kInf, "-#########.000", "-INF"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Format(c.value, c.mask), c.expected) << c.value << " under " << c.mask;
+  }
+}
+
+TEST(Format, RoundsHalfAwayFromZeroOnTheExactValue) {
+  EXPECT_EQ(Format(0.125, "#########.00"), ".13");    // an exact tie
+  EXPECT_EQ(Format(-0.125, "#########.00"), "-.13");
+  EXPECT_EQ(Format(2.675, "#########.00"), "2.67");   // just below the tie as a Double
+  EXPECT_EQ(Format(9.9995, ".000"), "9.999");         // 9.99949999999999938...
+  EXPECT_EQ(Format(9.9996, ".000"), "10.000");
+  EXPECT_EQ(Format(99.999, "#########.00"), "100.00");
+  EXPECT_EQ(Format(0.99999, ".0000"), "1.0000");
+  EXPECT_EQ(Format(1.0, "-.000"), "1.000");
+  EXPECT_EQ(Format(0.5, "-.000"), ".500");
+  EXPECT_EQ(Format(-0.5, "-.000"), "-.500");
+}
+
+TEST(Format, ShowsNoMinusSignOnAValueThatRoundsToZero) {
+  // The centred grand mean of X is zero up to rounding error and must not print as "-.00".
+  EXPECT_EQ(Format(-1.5e-15, "#########.00"), ".00");
+  EXPECT_EQ(Format(0.0, "#########.00"), ".00");
+  EXPECT_EQ(Format(-0.004, "#########.00"), ".00");
+  EXPECT_EQ(Format(-0.005, "#########.00"), "-.01");
+}
+
+TEST(TextServices, CountAndPickTabSeparatedFields) {
+  const std::string tab = Chr(9);
+  struct Case {
+    const char* line;
+    int64_t fields;
+    const char* first;
+    const char* third;
+  };
+  const Case cases[] = {
+      {"1\t99\t100", 3, "1", "100"}, {"1\t99", 2, "1", ""},       {"", 0, "", ""},
+      {"\t\t", 3, "", ""},           {"1\t2\t3\t4", 4, "1", "3"}, {"abc", 1, "abc", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CountFields(c.line, tab), c.fields) << c.line;
+    EXPECT_EQ(NthField(c.line, tab, 1), c.first) << c.line;
+    EXPECT_EQ(NthField(c.line, tab, 3), c.third) << c.line;
+  }
+  EXPECT_EQ(NthField("a\tb", tab, 0), "");
+}
+
+TEST(TextServices, CountCharactersNotBytes) {
+  EXPECT_EQ(Len(""), 0);
+  EXPECT_EQ(Len("abc"), 3);
+  EXPECT_EQ(Len("\xC2\xA9 2026"), 6);  // the copyright sign is one character
+  EXPECT_EQ(Right("abcdef", 3), "def");
+  EXPECT_EQ(Right("ab", 5), "ab");
+  EXPECT_EQ(Right("ab", 0), "");
+  EXPECT_EQ(Right("x\xC2\xA9y", 2), "\xC2\xA9y");
+  EXPECT_EQ(Chr(13) + Chr(10), "\r\n");
+  EXPECT_EQ(Chr(9), "\t");
+  EXPECT_EQ(Chr(169), "\xC2\xA9");
+}
+
+TEST(Arrays, ResizeKeepsTheValuesInsideTheNewBounds) {
+  Array<int64_t> a(3);
+  for (int64_t i = 0; i <= 3; ++i) a(i) = i + 10;
+  a.Resize(1);
+  EXPECT_EQ(a.UBound(), 1);
+  EXPECT_EQ(a(1), 11);
+  a.Resize(4);
+  EXPECT_EQ(a(0), 10);
+  EXPECT_EQ(a(1), 11);
+  EXPECT_EQ(a(2), 0);
+  EXPECT_EQ(a(4), 0);
+  a.Resize(-1);
+  EXPECT_EQ(a.UBound(), -1);
+  EXPECT_THROW(a(0), OutOfBoundsException);
+}
+
+TEST(Arrays, TwoDimensionalResizeKeepsRowsAndColumns) {
+  Array2<double> m(4, 3);
+  for (int64_t i = 0; i <= 4; ++i) {
+    for (int64_t j = 0; j <= 3; ++j) m(i, j) = static_cast<double>(10 * i + j);
+  }
+  m.Resize(2, 3);
+  EXPECT_EQ(m.UBound(1), 2);
+  EXPECT_EQ(m.UBound(2), 3);
+  EXPECT_EQ(m(2, 3), 23.0);
+  EXPECT_THROW(m(3, 0), OutOfBoundsException);
+  m.Resize(3, 1);
+  EXPECT_EQ(m(2, 1), 21.0);
+  EXPECT_EQ(m(3, 1), 0.0);
+  EXPECT_THROW(m(0, 2), OutOfBoundsException);
+  m.Resize(-1, -1);
+  EXPECT_EQ(m.UBound(1), -1);
+  EXPECT_THROW(m(0, 0), OutOfBoundsException);
+  m.Resize(9999, 3);
+  EXPECT_EQ(m(9999, 3), 0.0);
+}
+
+std::vector<std::string> ReadAll(TextInputStream& in) {
+  std::vector<std::string> lines;
+  do {
+    lines.push_back(in.ReadLine());
+  } while (!in.EndOfFile());
+  return lines;
+}
+
+TEST(TextInputStream, SplitsOnEveryKindOfLineEnd) {
+  using Lines = std::vector<std::string>;
+  struct Case {
+    const char* text;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"a\r\nb\r\nc", {"a", "b", "c"}},
+      {"a\nb\nc", {"a", "b", "c"}},
+      {"a\rb\rc", {"a", "b", "c"}},
+      {"a\r\nb\r\n", {"a", "b"}},       // a final line end makes no empty line
+      {"a\nb\n", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"", {""}},                       // an empty file reads as one empty line
+      {"\n", {""}},
+      {"a\n\nb", {"a", "", "b"}},
+      {"a\n\n", {"a", ""}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+  };
+  for (const Case& c : cases) {
+    TextInputStream in{std::string(c.text)};
+    EXPECT_EQ(ReadAll(in), c.lines) << testing::PrintToString(std::string(c.text));
+  }
+}
+
+class FileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("dalvenquist-core-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::filesystem::path Write(const std::string& name, const std::string& bytes) {
+    const auto path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  std::filesystem::path folder_;
+};
+
+TEST_F(FileTest, ReadsAFileAcrossItsBufferBoundaries) {
+  std::string text;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 20000; ++i) {
+    expected.push_back(std::to_string(i) + "\tx");
+    text += expected.back() + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+  }
+  const FolderItem item(Write("long.txt", text));
+  ASSERT_TRUE(item.Exists());
+  EXPECT_EQ(item.Name(), "long.txt");
+  auto in = item.OpenAsTextFile();
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(ReadAll(*in), expected);
+  EXPECT_FALSE(in->ReadError());
+  in->Close();
+}
+
+TEST_F(FileTest, KeepsBytesAsTheyAre) {
+  const FolderItem item(Write("bytes.txt", std::string("\xFF\xFE" "a\0b", 5)));
+  auto in = item.OpenAsTextFile();
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(in->ReadLine(), std::string("\xFF\xFE" "a\0b", 5));
+  EXPECT_TRUE(in->EndOfFile());
+}
+
+TEST_F(FileTest, AMissingFileOrAFolderCannotBeOpened) {
+  const FolderItem missing(folder_ / "absent.txt");
+  EXPECT_FALSE(missing.Exists());
+  EXPECT_EQ(missing.OpenAsTextFile(), nullptr);
+  const FolderItem folder(folder_);
+  EXPECT_TRUE(folder.Exists());
+  EXPECT_EQ(folder.OpenAsTextFile(), nullptr);
+}
+
+TEST(Date, GivesNonEmptyShortForms) {
+  const Date now;
+  EXPECT_FALSE(now.ShortDate().empty());
+  const Date noon(std::chrono::sys_days{std::chrono::year{2026} / 12 / 10} + std::chrono::hours{12});
+  // Whatever the zone, the minutes of a whole hour are "00".
+  EXPECT_EQ(noon.ShortTime().substr(noon.ShortTime().size() - 2), "00");
+}
+
+}  // namespace
