@@ -129,3 +129,33 @@ void BuildCenteredScores() {
   }
   for (int64_t i = 1; i <= N; ++i) Module1::gScores(i, 2) = Module1::gScores(i, 2) - m;
 }
+
+bool LoadCases(framework::TextInputStream& in, const std::string& fileName, LoadReport& report) {
+  const CaseReading reading = ReadCases(in);
+  in.Close();
+  if (reading.readFailed) {
+    report.Message(UnreadableFileMessage(fileName));
+    return false;
+  }
+  if (reading.badFieldCountLines > 0) report.Message(kFieldCountWarning);
+  if (!CaseCountInRange(reading.lineCount)) {
+    report.Message(kCaseCountMessage);
+    return false;
+  }
+  const GroupSums sums = CountGroups(reading.lineCount);
+  if (sums.badCodeLine != 0) {
+    report.Message(BadGroupCodeMessage(sums.badCodeLine, sums.badCode));
+    return false;
+  }
+  const int64_t k = CategoryCount();
+  if (!CategoryCountInRange(k)) {
+    report.Message(kCategoryCountMessage);
+    return false;
+  }
+  CommitCounts(reading.lineCount, k);
+  // The listing is stamped with the moment the file has passed its checks.
+  report.Append(DataListing(fileName, report.ShortDate(), report.ShortTime()));
+  for (const std::string& line : SumWarnings(sums)) report.Append(line);
+  BuildCenteredScores();
+  return true;
+}

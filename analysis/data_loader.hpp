@@ -59,3 +59,19 @@ std::vector<std::string> SumWarnings(const GroupSums& sums);
 
 // Builds Module1::gScores: the cases with X centred on the mean X of all N cases.
 void BuildCenteredScores();
+
+// Where a load reports: the messages it shows, the text it appends to the output, and the
+// moment its listing is stamped with.
+class LoadReport {
+ public:
+  virtual ~LoadReport() = default;
+  virtual void Message(const std::string& text) = 0;
+  virtual void Append(const std::string& text) = 0;
+  virtual std::string ShortDate() = 0;
+  virtual std::string ShortTime() = 0;
+};
+
+// Reads and checks the cases of an open data file and, when they pass, records the counts,
+// appends the listing and the sum warnings and builds the centred copy. True when the data
+// set is complete; the caller then marks it usable.
+bool LoadCases(framework::TextInputStream& in, const std::string& fileName, LoadReport& report);

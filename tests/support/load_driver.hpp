@@ -7,12 +7,17 @@
 #include "analysis/module1.hpp"
 #include "framework/core/text_stream.hpp"
 
-// Runs the load steps on a text as the load handler runs them, with the dialogs and the
-// output text area replaced by records, so that the core can be checked end to end without a
-// window. The date and time are fixed so that listings can be compared byte for byte.
-struct LoadRun {
+// Runs a load on a text as the load handler runs it, with the dialogs and the output text
+// area replaced by records, so that the core can be checked end to end without a window. The
+// date and time are fixed so that listings can be compared byte for byte.
+struct LoadRun : LoadReport {
   std::vector<std::string> messages;
   std::string appended;  // what the load appended to the output text
+
+  void Message(const std::string& text) override { messages.push_back(text); }
+  void Append(const std::string& text) override { appended += text; }
+  std::string ShortDate() override { return "12/10/26"; }
+  std::string ShortTime() override { return "09:30"; }
 };
 
 inline LoadRun RunLoad(const std::string& fileText, const std::string& fileName = "cases.txt") {
@@ -21,32 +26,7 @@ inline LoadRun RunLoad(const std::string& fileText, const std::string& fileName 
   Module1::dirtyData = "no";
   ResetCaseArray();
   framework::TextInputStream in(fileText);
-  const CaseReading reading = ReadCases(in);
-  in.Close();
-  if (reading.readFailed) {
-    run.messages.push_back(UnreadableFileMessage(fileName));
-    return run;
-  }
-  if (reading.badFieldCountLines > 0) run.messages.push_back(kFieldCountWarning);
-  if (!CaseCountInRange(reading.lineCount)) {
-    run.messages.push_back(kCaseCountMessage);
-    return run;
-  }
-  const GroupSums sums = CountGroups(reading.lineCount);
-  if (sums.badCodeLine != 0) {
-    run.messages.push_back(BadGroupCodeMessage(sums.badCodeLine, sums.badCode));
-    return run;
-  }
-  const int64_t k = CategoryCount();
-  if (!CategoryCountInRange(k)) {
-    run.messages.push_back(kCategoryCountMessage);
-    return run;
-  }
-  CommitCounts(reading.lineCount, k);
-  run.appended += DataListing(fileName, "12/10/26", "09:30");
-  for (const std::string& line : SumWarnings(sums)) run.appended += line;
-  BuildCenteredScores();
-  Module1::dirtyData = "yes";
+  if (LoadCases(in, fileName, run)) Module1::dirtyData = "yes";
   return run;
 }
 
