@@ -12,6 +12,7 @@
 #include "framework/core/exceptions.hpp"
 #include "framework/gui/dialogs.hpp"
 #include "framework/gui/event_boundary.hpp"
+#include "framework/gui/window.hpp"
 
 namespace framework {
 
@@ -36,6 +37,8 @@ void YieldToQt() {
 }
 
 }  // namespace
+
+const char* Application::ClassName() const { return Record().name.c_str(); }
 
 void Application::SetVersionData(const VersionData& data) { version_ = data; }
 

@@ -35,6 +35,7 @@ class Application {
   void SetMenuBar(framework::MenuBar* bar) { menuBar_ = bar; }
 
   virtual const ClassRecord& Record() const = 0;
+  const char* ClassName() const;
 
   // Must come before any window exists.
   static void SetSupportsHiDPI(bool supported);

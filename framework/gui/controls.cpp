@@ -41,8 +41,10 @@ Qt::Alignment AlignmentOf(int64_t textAlignment) {
 }
 
 // The font of a name as the layouts use them: "System" is the application's font, "Courier"
-// a fixed-pitch font and "Times" a serif wherever the machine has them.
-QFont FontOf(const std::string& name, double points, bool bold, bool italic, bool underline) {
+// a fixed-pitch font and "Times" a serif wherever the machine has them. A size counts in the
+// layout's own unit, the one its positions are given in, so that every caption fits the
+// control it was laid out for.
+QFont FontOf(const std::string& name, double size, bool bold, bool italic, bool underline) {
   QFont font = QApplication::font();
   if (name == "Courier") {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -57,7 +59,7 @@ QFont FontOf(const std::string& name, double points, bool bold, bool italic, boo
   } else if (!name.empty() && name != "System") {
     font.setFamily(ToQt(name));
   }
-  if (points > 0) font.setPointSizeF(points);
+  if (size > 0) font.setPixelSize(std::max(1, int(size + 0.5)));
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
