@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-dejavu-core fonts-urw-base35
 )
 
 missing=()

@@ -95,6 +95,10 @@ void RuntimeRun() {
 
 int RuntimeExit() {
   SetYieldHandler(nullptr);
+  // Windows and the Qt application end here, while Qt is still whole; after main returns
+  // it is too late for them.
+  DestroyAllWindows();
+  qtApplication.reset();
   return quitCode;
 }
 

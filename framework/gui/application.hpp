@@ -61,6 +61,7 @@ void RuntimeInit(int argc, char** argv);
 void RuntimeInitExternalClasses();
 void RunFrameworkInitialization(std::function<void()> lateStartup);
 void RuntimeRun();
+// Ends the windows and the Qt application; returns the exit code.
 int RuntimeExit();
 
 // The report of an exception that no handler caught.

@@ -32,6 +32,18 @@ std::vector<std::unique_ptr<Window>>& Windows() {
   return windows;
 }
 
+// The windows by their last activation, the most recent last: when the window in front is
+// hidden, the one before it comes back to the front.
+std::vector<Window*>& ActivationOrder() {
+  static std::vector<Window*> order;
+  return order;
+}
+
+void Forget(Window* window) {
+  auto& order = ActivationOrder();
+  order.erase(std::remove(order.begin(), order.end(), window), order.end());
+}
+
 template <typename T>
 const T& As(const PropertyValue& value) {
   return std::get<T>(value);
@@ -120,6 +132,7 @@ Window::Window()
 }
 
 Window::~Window() {
+  Forget(this);
   alive_.reset();
   for (const auto& control : controls_) {
     if (auto* timer = dynamic_cast<Timer*>(control.get())) timer->Stop();
@@ -171,7 +184,16 @@ void Window::Show() {
   widget_->activateWindow();
 }
 
-void Window::Hide() { widget_->hide(); }
+void Window::Hide() {
+  widget_->hide();
+  auto& order = ActivationOrder();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if (*it != this && !(*it)->Closed() && (*it)->Visible()) {
+      (*it)->widget_->activateWindow();
+      break;
+    }
+  }
+}
 
 void Window::Close() { widget_->close(); }
 
@@ -310,7 +332,10 @@ void Window::SetProperty(const std::string& name, const PropertyValue& value) {
 }
 
 void Window::HandleActivation() {
-  if (closed_ || !IsEventImplemented("Activate")) return;
+  if (closed_) return;
+  Forget(this);
+  ActivationOrder().push_back(this);
+  if (!IsEventImplemented("Activate")) return;
   RunAtEventBoundary([this] { Event_Activate(); });
 }
 
@@ -318,6 +343,7 @@ void Window::HandleCloseRequest() {
   if (closed_) return;
   if (IsEventImplemented("Close")) RunAtEventBoundary([this] { Event_Close(); });
   closed_ = true;
+  Forget(this);
   alive_.reset();
   for (const auto& control : controls_) {
     if (auto* timer = dynamic_cast<Timer*>(control.get())) timer->Stop();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/gui/dialogs.hpp"
+
+// Answers every dialog from a script and records what the program asked, so that nothing in
+// a test waits for a person.
+class ScriptedDialogs : public framework::DialogSeam {
+ public:
+  struct Question {
+    std::string prompt;
+    int buttons;
+    std::string title;
+  };
+
+  std::vector<std::string> messages;
+  std::vector<Question> questions;
+  int beeps = 0;
+  int openDialogs = 0;
+  std::vector<std::string> openDialogTypes;
+
+  std::deque<std::optional<std::filesystem::path>> filesToChoose;  // none: the user cancels
+  std::deque<int> answers;                                         // 7 (No) once they run out
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  int AskQuestion(const std::string& prompt, int buttons, const std::string& title) override {
+    questions.push_back({prompt, buttons, title});
+    if (answers.empty()) return 7;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void Beep() override { ++beeps; }
+  std::optional<std::filesystem::path> ChooseFileToOpen(const framework::FileType* type) override {
+    ++openDialogs;
+    openDialogTypes.push_back(type != nullptr ? type->Name : "");
+    if (filesToChoose.empty()) return std::nullopt;
+    auto file = filesToChoose.front();
+    filesToChoose.pop_front();
+    return file;
+  }
+};
