@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -9,7 +10,14 @@
 // column. A text wider than its column is kept whole, so that a large value never loses its
 // leading digits or its minus sign; its row is then wider.
 inline std::string RightAlign(const std::string& text, int64_t width) {
-  static const std::string pad(20, ' ');
-  if (framework::Len(text) > width) return text;
-  return framework::Right(pad + text, width);
+  const int64_t length = framework::Len(text);
+  if (length > width) return text;
+  // The last `width` characters of 20 blanks and the text: the text behind as many blanks as
+  // fill the column, 20 at the most.
+  const auto blanks = static_cast<std::size_t>(std::min<int64_t>(width - length, 20));
+  std::string aligned;
+  aligned.reserve(blanks + text.size());
+  aligned.append(blanks, ' ');
+  aligned += text;
+  return aligned;
 }

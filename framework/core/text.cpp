@@ -151,9 +151,11 @@ std::string Str(int value) { return std::to_string(value); }
 std::string Str(double value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   if (value == 0.0) return "0";  // also for minus zero
+  // The form of printf's "%.7g", which to_chars gives without a locale and much faster.
   std::array<char, 32> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.7g", value);
-  return buffer.data();
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 7);
+  return std::string(buffer.data(), result.ptr);
 }
 
 std::string Format(double value, std::string_view mask) {

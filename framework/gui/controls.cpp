@@ -468,9 +468,8 @@ struct TextArea::Cache {
   bool settingText = false;
 };
 
-TextArea::TextArea(Window& owner) : RectControl(owner, new QTextEdit), cache_(std::make_unique<Cache>()) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
-  edit->setAcceptRichText(false);
+TextArea::TextArea(Window& owner) : RectControl(owner, new QPlainTextEdit), cache_(std::make_unique<Cache>()) {
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
   edit->setTabChangesFocus(true);
   QObject::connect(edit->document(), &QTextDocument::contentsChange, [this](int, int, int) {
     if (!cache_->settingText) cache_->valid = false;
@@ -479,9 +478,9 @@ TextArea::TextArea(Window& owner) : RectControl(owner, new QTextEdit), cache_(st
 
 TextArea::~TextArea() = default;
 
-std::string TextArea::Text() const {
+const std::string& TextArea::CachedText() const {
   if (!cache_->valid) {
-    QString plain = static_cast<QTextEdit*>(Widget())->toPlainText();
+    QString plain = static_cast<QPlainTextEdit*>(Widget())->toPlainText();
     plain.replace(QChar('\n'), QStringLiteral("\r\n"));
     cache_->text = plain.toStdString();
     cache_->valid = true;
@@ -489,34 +488,38 @@ std::string TextArea::Text() const {
   return cache_->text;
 }
 
+std::string TextArea::Text() const { return CachedText(); }
+
 void TextArea::SetText(const std::string& text) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
-  const std::string current = Text();
-  std::string wanted = WithCrLf(text);
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
+  const std::string& current = CachedText();
   cache_->settingText = true;
-  if (!current.empty() && wanted.size() >= current.size() &&
-      std::string_view(wanted).substr(0, current.size()) == current) {
+  if (!current.empty() && text.size() >= current.size() &&
+      std::string_view(text).substr(0, current.size()) == current) {
+    // The current text ends in a whole line end or none, so the tail stands on its own.
+    const std::string tail = WithCrLf(text.substr(current.size()));
     QTextCursor cursor(edit->document());
     cursor.movePosition(QTextCursor::End);
     cursor.setCharFormat(QTextCharFormat());
-    cursor.insertText(ForDocument(std::string_view(wanted).substr(current.size())));
+    cursor.insertText(ForDocument(tail));
+    cache_->text += tail;
   } else {
-    edit->setPlainText(ForDocument(wanted));
+    cache_->text = WithCrLf(text);
+    edit->setPlainText(ForDocument(cache_->text));
   }
   cache_->settingText = false;
-  cache_->text = std::move(wanted);
   cache_->valid = true;
 }
 
 void TextArea::SetSelectionStart(int64_t start) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
   QTextCursor cursor = edit->textCursor();
   cursor.setPosition(int(std::clamp<int64_t>(start, 0, edit->document()->characterCount() - 1)));
   edit->setTextCursor(cursor);
 }
 
 void TextArea::SetSelectionLength(int64_t length) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
   QTextCursor cursor = edit->textCursor();
   const int start = cursor.selectionStart();
   const int last = edit->document()->characterCount() - 1;
@@ -526,16 +529,16 @@ void TextArea::SetSelectionLength(int64_t length) {
 }
 
 int64_t TextArea::SelectionStart() const {
-  return static_cast<QTextEdit*>(Widget())->textCursor().selectionStart();
+  return static_cast<QPlainTextEdit*>(Widget())->textCursor().selectionStart();
 }
 
 int64_t TextArea::SelectionLength() const {
-  const QTextCursor cursor = static_cast<QTextEdit*>(Widget())->textCursor();
+  const QTextCursor cursor = static_cast<QPlainTextEdit*>(Widget())->textCursor();
   return cursor.selectionEnd() - cursor.selectionStart();
 }
 
 void TextArea::SetSelBold(bool bold) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   QTextCursor cursor = edit->textCursor();
@@ -544,15 +547,15 @@ void TextArea::SetSelBold(bool bold) {
   cache_->settingText = false;
 }
 
-bool TextArea::ReadOnly() const { return static_cast<QTextEdit*>(Widget())->isReadOnly(); }
+bool TextArea::ReadOnly() const { return static_cast<QPlainTextEdit*>(Widget())->isReadOnly(); }
 
 void TextArea::ApplyFont() {
   RectControl::ApplyFont();
-  static_cast<QTextEdit*>(Widget())->document()->setDefaultFont(Widget()->font());
+  static_cast<QPlainTextEdit*>(Widget())->document()->setDefaultFont(Widget()->font());
 }
 
 bool TextArea::SetClassProperty(const std::string& name, const PropertyValue& value) {
-  auto* edit = static_cast<QTextEdit*>(Widget());
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
   if (name == "Value") {
     SetText(As<std::string>(value));
   } else if (name == "ReadOnly") {
@@ -562,20 +565,22 @@ bool TextArea::SetClassProperty(const std::string& name, const PropertyValue& va
   } else if (name == "HasHorizontalScrollbar") {
     // A horizontal scroll bar means long lines stay whole instead of wrapping.
     const bool scroll = As<bool>(value);
-    edit->setLineWrapMode(scroll ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+    edit->setLineWrapMode(scroll ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     edit->setHorizontalScrollBarPolicy(scroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   } else if (name == "HasVerticalScrollbar") {
     edit->setVerticalScrollBarPolicy(As<bool>(value) ? Qt::ScrollBarAsNeeded
                                                       : Qt::ScrollBarAlwaysOff);
   } else if (name == "AllowStyledText") {
-    edit->setAcceptRichText(As<bool>(value));
+    // Styles come from the program (a bold run); what the user pastes arrives as plain text.
   } else if (name == "BackgroundColor" || name == "TextColor") {
     QPalette palette = edit->palette();
     palette.setColor(name == "BackgroundColor" ? QPalette::Base : QPalette::Text,
                      ToQt(As<Color>(value)));
     edit->setPalette(palette);
   } else if (name == "TextAlignment") {
-    edit->setAlignment(AlignmentOf(As<int64_t>(value)) & Qt::AlignHorizontal_Mask);
+    QTextOption option = edit->document()->defaultTextOption();
+    option.setAlignment(AlignmentOf(As<int64_t>(value)) & Qt::AlignHorizontal_Mask);
+    edit->document()->setDefaultTextOption(option);
   } else if (name == "Multiline" || name == "HideSelection" || name == "LineHeight" ||
              name == "LineSpacing" || name == "Format" || name == "AllowSpellChecking" ||
              name == "MaximumCharactersAllowed" || name == "ValidationMask") {

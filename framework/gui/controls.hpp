@@ -236,6 +236,7 @@ class TextArea : public RectControl {
   void ApplyFont() override;
 
  private:
+  const std::string& CachedText() const;
   struct Cache;
   std::unique_ptr<Cache> cache_;
 };

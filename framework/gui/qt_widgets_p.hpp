@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QWidget>
 

@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShortcut>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -56,8 +56,8 @@ void ForEachItem(MenuItem& entry, const std::function<void(MenuItem&)>& visit) {
   }
 }
 
-QTextEdit* FocusedTextArea(QWidget* window) {
-  auto* edit = qobject_cast<QTextEdit*>(QApplication::focusWidget());
+QPlainTextEdit* FocusedTextArea(QWidget* window) {
+  auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget());
   return edit != nullptr && edit->window() == window ? edit : nullptr;
 }
 
@@ -419,7 +419,7 @@ void Window::PrepareMenus() {
   for (std::size_t m = 0; m < model.Count(); ++m) {
     ForEachItem(model.Item(m), [](MenuItem& item) { item.Enabled = item.AutoEnable; });
   }
-  if (QTextEdit* edit = FocusedTextArea(widget_)) {
+  if (QPlainTextEdit* edit = FocusedTextArea(widget_)) {
     const bool selection = edit->textCursor().hasSelection();
     const bool editable = !edit->isReadOnly();
     const auto enable = [&model](const char* name, bool on) {
@@ -450,7 +450,7 @@ void Window::ChooseMenuItem(MenuItem& item) {
     return;
   }
   if (IsEditItem(item.Name)) {
-    if (QTextEdit* edit = FocusedTextArea(widget_)) {
+    if (QPlainTextEdit* edit = FocusedTextArea(widget_)) {
       if (item.Name == "EditUndo") edit->undo();
       if (item.Name == "EditCut") edit->cut();
       if (item.Name == "EditCopy") edit->copy();

@@ -1,5 +1,5 @@
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <cstring>
 
 #include "framework/gui/controls.hpp"
@@ -147,7 +147,7 @@ TEST_F(FrameworkGui, ATextAreaHandsOutCrLfWhateverItWasGiven) {
   EXPECT_EQ(area.Text(), "a\r\nb\r\nc\r\nd");
   area.SetText(area.Text() + "\r\ne");
   EXPECT_EQ(area.Text(), "a\r\nb\r\nc\r\nd\r\ne");
-  EXPECT_EQ(static_cast<QTextEdit*>(area.Widget())->toPlainText(), "a\nb\nc\nd\ne");
+  EXPECT_EQ(static_cast<QPlainTextEdit*>(area.Widget())->toPlainText(), "a\nb\nc\nd\ne");
   area.SetText("x");
   EXPECT_EQ(area.Text(), "x");
   area.SetText("");
@@ -158,10 +158,10 @@ TEST_F(FrameworkGui, ATextAreaSeesTheUsersEdits) {
   ControlWnd& w = MainWindow();
   framework::TextArea& area = w.OutFld();
   area.SetText("line one\r\n");
-  static_cast<QTextEdit*>(area.Widget())->setPlainText("typed\nover");
+  static_cast<QPlainTextEdit*>(area.Widget())->setPlainText("typed\nover");
   EXPECT_EQ(area.Text(), "typed\r\nover");
   area.SetText(area.Text() + " more");
-  EXPECT_EQ(static_cast<QTextEdit*>(area.Widget())->toPlainText(), "typed\nover more");
+  EXPECT_EQ(static_cast<QPlainTextEdit*>(area.Widget())->toPlainText(), "typed\nover more");
 }
 
 TEST_F(FrameworkGui, ATextAreaMakesItsSelectionBold) {
@@ -173,7 +173,7 @@ TEST_F(FrameworkGui, ATextAreaMakesItsSelectionBold) {
   area.SetSelBold(true);
   EXPECT_EQ(area.SelectionStart(), 0);
   EXPECT_EQ(area.SelectionLength(), 29);
-  QTextCursor cursor(static_cast<QTextEdit*>(area.Widget())->document());
+  QTextCursor cursor(static_cast<QPlainTextEdit*>(area.Widget())->document());
   cursor.setPosition(29);
   EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);  // the format before position 29
   cursor.setPosition(30);

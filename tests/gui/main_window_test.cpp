@@ -1,6 +1,6 @@
 #include <QAbstractButton>
 #include <QLabel>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <regex>
 
@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, RefusesToAnalyseWithoutData) {
 TEST_F(MainWindowTest, KeepsWhatTheUserTypedInFrontOfTheReport) {
   ControlWnd& w = MainWindow();
   Load(w, WriteFile("help.txt", kHelpExample));
-  auto* edit = static_cast<QTextEdit*>(w.OutFld().Widget());
+  auto* edit = static_cast<QPlainTextEdit*>(w.OutFld().Widget());
   edit->moveCursor(QTextCursor::End);
   QTest::keyClicks(edit, "my note");
   const std::string typed = OutText();
