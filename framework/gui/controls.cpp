@@ -13,6 +13,7 @@
 #include "framework/gui/dialogs.hpp"
 #include "framework/gui/event_boundary.hpp"
 #include "framework/gui/picture.hpp"
+#include "framework/gui/printing.hpp"
 #include "framework/gui/qt_widgets_p.hpp"
 #include "framework/gui/window.hpp"
 
@@ -545,6 +546,11 @@ void TextArea::SetSelBold(bool bold) {
   cache_->settingText = true;  // a change of style leaves the text as it is
   cursor.mergeCharFormat(format);
   cache_->settingText = false;
+}
+
+std::unique_ptr<StyledTextPrinter> TextArea::styledTextPrinter(Graphics& g, int64_t width) const {
+  return std::make_unique<StyledTextPrinter>(g, *static_cast<QPlainTextEdit*>(Widget())->document(),
+                                             width);
 }
 
 bool TextArea::ReadOnly() const { return static_cast<QPlainTextEdit*>(Widget())->isReadOnly(); }

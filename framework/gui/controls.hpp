@@ -17,6 +17,8 @@ namespace framework {
 class Control;
 class Picture;
 class Window;
+class Graphics;
+class StyledTextPrinter;
 
 // What a control event hands its handler: the control, and for a mouse press its position.
 struct ControlEvent {
@@ -229,6 +231,9 @@ class TextArea : public RectControl {
   int64_t SelectionLength() const;
   void SetSelBold(bool bold);
   bool ReadOnly() const;
+
+  // A printer of the styled text for the page, laid out in blocks of the given width.
+  std::unique_ptr<StyledTextPrinter> styledTextPrinter(Graphics& g, int64_t width) const;
 
  protected:
   std::vector<int> EventNumbers() const override { return {}; }

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "framework/gui/printing_p.hpp"
 
 namespace framework {
 
@@ -83,6 +87,13 @@ class ScreenDialogSeam : public DialogSeam {
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(file.toStdString());
   }
+
+  std::unique_ptr<Graphics> ChoosePrinter() override {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), DialogParent());
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return MakePrinterGraphics(std::move(printer));
+  }
 };
 
 }  // namespace
@@ -122,6 +133,11 @@ std::unique_ptr<FolderItem> GetOpenFolderItem(const std::string& fileTypeName) {
   const auto chosen = CurrentDialogSeam().ChooseFileToOpen(FindFileType(fileTypeName));
   if (!chosen) return nullptr;
   return std::make_unique<FolderItem>(*chosen);
+}
+
+std::unique_ptr<Graphics> ChoosePrinterThroughSeam() {
+  ++modalDialogs;
+  return CurrentDialogSeam().ChoosePrinter();
 }
 
 std::unique_ptr<DialogSeam> MakeScreenDialogSeam() { return std::make_unique<ScreenDialogSeam>(); }

@@ -10,6 +10,8 @@
 
 namespace framework {
 
+class Graphics;
+
 // A kind of file the open dialog can ask for.
 struct FileType {
   std::string Name;
@@ -35,6 +37,8 @@ class DialogSeam {
   virtual int AskQuestion(const std::string& prompt, int buttons, const std::string& title) = 0;
   virtual void Beep() = 0;
   virtual std::optional<std::filesystem::path> ChooseFileToOpen(const FileType* type) = 0;
+  // The page Graphics of the printer the user picks, or none when the dialog is cancelled.
+  virtual std::unique_ptr<Graphics> ChoosePrinter() = 0;
 };
 
 // Puts a seam in place of the current one; the framework keeps it until it is replaced.
@@ -50,6 +54,9 @@ void Show(const std::string& text);
 
 int MsgBox(const std::string& prompt, int buttons, const std::string& title);
 void Beep();
+
+// The print dialog through the seam.
+std::unique_ptr<Graphics> ChoosePrinterThroughSeam();
 
 // The file the user picks in the open dialog for the file type of that name, or none when
 // the dialog is cancelled.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/gui/dialogs.hpp"
+#include "framework/gui/printing.hpp"
 
 // Answers every dialog from a script and records what the program asked, so that nothing in
 // a test waits for a person.
@@ -26,6 +27,9 @@ class ScriptedDialogs : public framework::DialogSeam {
 
   std::deque<std::optional<std::filesystem::path>> filesToChoose;  // none: the user cancels
   std::deque<int> answers;                                         // 7 (No) once they run out
+  // The printers the print dialog hands out in turn; none (or none left): the user cancels.
+  std::deque<std::unique_ptr<framework::Graphics>> printers;
+  int printDialogs = 0;
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   int AskQuestion(const std::string& prompt, int buttons, const std::string& title) override {
@@ -43,5 +47,12 @@ class ScriptedDialogs : public framework::DialogSeam {
     auto file = filesToChoose.front();
     filesToChoose.pop_front();
     return file;
+  }
+  std::unique_ptr<framework::Graphics> ChoosePrinter() override {
+    ++printDialogs;
+    if (printers.empty()) return nullptr;
+    auto printer = std::move(printers.front());
+    printers.pop_front();
+    return printer;
   }
 };
