@@ -78,11 +78,11 @@ std::string Timer1Block() {
   return AttributeBlock().Integer("Period", 4000).Integer("RunMode", 1).Bytes();
 }
 
-using Spec = ControlSpec<AboutWnd>;
+using Row = ControlRow<AboutWnd>;
 using framework::ControlClass;
 
-const std::vector<Spec>& ControlTable() {
-  static const std::vector<Spec> controls = {
+const std::vector<Row>& ControlTable() {
+  static const std::vector<Row> controls = {
       {"Canvas1", ControlClass::Canvas, &Tarvolen21, Canvas1Block(), {}},
       {"StaticText1", ControlClass::Label, nullptr, StaticText1Block(), {}},
       {"Timer1", ControlClass::Timer, nullptr, Timer1Block(),
@@ -115,7 +115,7 @@ void AboutWnd::Layout() {
 }
 
 void AboutWnd::CreateControls0() {
-  for (const Spec& spec : ControlTable()) CreateControl(*this, spec);
+  for (const Row& row : ControlTable()) CreateControl(*this, row);
 }
 
 framework::Canvas& AboutWnd::Canvas1() const { return ControlOf<framework::Canvas>(this, "Canvas1"); }

@@ -6,6 +6,9 @@
 #include "framework/gui/dialogs.hpp"
 #include "shell/about_wnd.hpp"
 #include "shell/app.hpp"
+#include "shell/description_wnd.hpp"
+#include "framework/core/event_loop.hpp"
+#include "framework/gui/printing.hpp"
 #include "shell/menu.hpp"
 #include "shell/pictures.hpp"
 
@@ -222,13 +225,13 @@ std::string RadioButtonBlock(const Place& p, const char* caption) {
       .Bytes();
 }
 
-using Spec = ControlSpec<ControlWnd>;
+using Row = ControlRow<ControlWnd>;
 using framework::ControlClass;
 using framework::Handler;
 namespace Events = framework::Events;
 
-const std::vector<Spec>& ControlTable() {
-  static const std::vector<Spec> controls = {
+const std::vector<Row>& ControlTable() {
+  static const std::vector<Row> controls = {
       {"DVtitle", ControlClass::Canvas, &Dalvtitle,
        CanvasBlock({"DVtitle", 1, 0, 555, 59, false, 0, false}),
        {{Events::MouseEnter, Handler(&ControlWnd::DVtitle_MouseEnter)},
@@ -296,7 +299,7 @@ void ControlWnd::Layout() {
 }
 
 void ControlWnd::CreateControls0() {
-  for (const Spec& spec : ControlTable()) CreateControl(*this, spec);
+  for (const Row& row : ControlTable()) CreateControl(*this, row);
 }
 
 framework::Canvas& ControlWnd::DVtitle() const { return ControlOf<framework::Canvas>(this, "DVtitle"); }
@@ -346,9 +349,27 @@ void ControlWnd::ClearBtn_Action(framework::PushButton&) {
 
 void ControlWnd::LoadBtn_Action(framework::BevelButton&) { LoadDataFile(*this); }
 
-bool ControlWnd::QuesBtn_MouseDown(framework::Canvas&, int64_t, int64_t) { return false; }
+bool ControlWnd::QuesBtn_MouseDown(framework::Canvas&, int64_t, int64_t) {
+  DescriptionWnd::implicitInstance().Show();
+  return false;
+}
 
-void ControlWnd::PrintBtn_Action(framework::PushButton&) {}
+void ControlWnd::PrintBtn_Action(framework::PushButton&) {
+  if (framework::Len(OutFld().Text()) == 0) {
+    framework::Beep();
+    framework::MessageDialog::Show(kNothingToPrint);
+    return;
+  }
+  std::unique_ptr<framework::Graphics> g =
+      framework::PrinterSetup::ShowPrinterDialog(nullptr, nullptr);
+  if (!g) return;
+  const auto printer = OutFld().styledTextPrinter(*g, 540);
+  while (!printer->Eof()) {
+    printer->DrawBlock(0, 0, 720);
+    if (!printer->Eof()) g->NextPage();
+    framework::YieldToEventLoop();
+  }
+}
 
 bool ControlWnd::RawRadioButton_MouseDown(framework::RadioButton&, int64_t, int64_t) {
   return RunAnalysis(*this, AnalysisVariant::Raw);
@@ -362,6 +383,8 @@ bool ControlWnd::CenterRadioButton_MouseDown(framework::RadioButton&, int64_t, i
 void ControlWnd::CenterRadioButton_Action(framework::RadioButton&) {}
 
 void ControlWnd::AddMenuHandlers() {
+  AddMenuHandler("DescriptionMenuItem",
+                 framework::BindMenuHandler(*this, &ControlWnd::DescriptionMenuItem_Action));
   AddMenuHandler("AboutMenuItem", framework::BindMenuHandler(*this, &ControlWnd::AboutMenuItem_Action));
 }
 
@@ -384,7 +407,10 @@ void ControlWnd::Event_Open() {
   Module1::dirtyData = "no";
 }
 
-bool ControlWnd::DescriptionMenuItem_Action() { return false; }
+bool ControlWnd::DescriptionMenuItem_Action() {
+  DescriptionWnd::implicitInstance().Show();
+  return false;
+}
 
 bool ControlWnd::AboutMenuItem_Action() {
   AboutWnd::implicitInstance().Show();

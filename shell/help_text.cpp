@@ -17,7 +17,7 @@ constexpr std::array<const char*, 56> kLines = {
     "Many quantitative approaches to assessing bias in tests have been proposed. They include "
     "procedures based on item statistics, approaches through the construct and the content that a "
     "test measures, and procedures based on prediction. An early and influential view rests on "
-    "predictive validity. As a 1975 source (p. 25) defines it, a test is fair for a given use if "
+    "predictive validity. As a 1975 source defines it, a test is fair for a given use if "
     "the inference drawn from its score is made with the smallest feasible random error and with "
     "no constant error that depends on membership in a particular group.",
     "",

@@ -11,7 +11,7 @@ using framework::MenuItem;
 // separator, the one entry without a shortcut text.
 enum class ItemKind { Plain, Quit, Apple };
 
-struct ItemSpec {
+struct ItemRow {
   const char* name;
   ItemKind kind;
   const char* text;
@@ -32,7 +32,7 @@ std::unique_ptr<MenuItem> NewEntry(ItemKind kind) {
 }
 
 void BuildMenu(Menu& bar, const char* menuName, const char* menuText,
-               std::initializer_list<ItemSpec> items) {
+               std::initializer_list<ItemRow> items) {
   auto menu = std::make_unique<MenuItem>();
   menu->Name = menuName;
   menu->AutoEnable = false;
@@ -40,13 +40,13 @@ void BuildMenu(Menu& bar, const char* menuName, const char* menuText,
   menu->Visible = true;
   menu->CommandKey = "";
   bar.AddMenu(std::move(menu));
-  for (const ItemSpec& spec : items) {
-    std::unique_ptr<MenuItem> item = NewEntry(spec.kind);
-    item->Name = spec.name;
-    item->AutoEnable = spec.autoEnable;
-    item->Text = spec.text;
+  for (const ItemRow& row : items) {
+    std::unique_ptr<MenuItem> item = NewEntry(row.kind);
+    item->Name = row.name;
+    item->AutoEnable = row.autoEnable;
+    item->Text = row.text;
     item->Visible = true;
-    if (spec.shortcut != nullptr) item->CommandKey = spec.shortcut;
+    if (row.shortcut != nullptr) item->CommandKey = row.shortcut;
     MenuItem* parent = bar.Child(menuName);
     if (parent == nullptr) throw framework::NilObjectException("No menu named " + std::string(menuName));
     parent->AddMenu(std::move(item));

@@ -6,6 +6,7 @@
 #include "shell/about_wnd.hpp"
 #include "shell/app.hpp"
 #include "shell/control_wnd.hpp"
+#include "shell/description_wnd.hpp"
 #include "shell/file_types.hpp"
 #include "shell/menu.hpp"
 
@@ -16,6 +17,7 @@ void PerformInitializers() {
   // The class records, before any window exists.
   ControlWnd::Class();
   AboutWnd::Class();
+  DescriptionWnd::Class();
   App::Class();
   Module1::Initialize();
 }

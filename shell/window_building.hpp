@@ -20,7 +20,7 @@ class ProgramWindow : public framework::Window {
 };
 
 template <typename W>
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   framework::ControlClass controlClass;
   std::shared_ptr<framework::Picture> (*picture)();  // nullptr for a control without one
@@ -31,20 +31,20 @@ struct ControlSpec {
 // Creates the control, registers it under its name, and from then on reaches it by that name
 // only: its picture before its attribute block, then its event wiring in table order.
 template <typename W>
-void CreateControl(W& window, const ControlSpec<W>& spec) {
-  window.AddControl(spec.name, window.New(spec.controlClass));
-  if (spec.picture != nullptr) {
-    framework::Control* control = window.ControlByName(spec.name);
-    if (spec.controlClass == framework::ControlClass::BevelButton) {
-      framework::RuntimeCheckCast<framework::BevelButton>(control).SetIcon(spec.picture());
+void CreateControl(W& window, const ControlRow<W>& row) {
+  window.AddControl(row.name, window.New(row.controlClass));
+  if (row.picture != nullptr) {
+    framework::Control* control = window.ControlByName(row.name);
+    if (row.controlClass == framework::ControlClass::BevelButton) {
+      framework::RuntimeCheckCast<framework::BevelButton>(control).SetIcon(row.picture());
     } else {
-      framework::RuntimeCheckCast<framework::Canvas>(control).SetBackdrop(spec.picture());
+      framework::RuntimeCheckCast<framework::Canvas>(control).SetBackdrop(row.picture());
     }
   }
-  framework::SetProperties(framework::RuntimeCheckCast<framework::Control>(window.ControlByName(spec.name)),
-                           spec.block);
-  for (const auto& [eventNumber, handler] : spec.wiring) {
-    framework::RuntimeCheckCast<framework::Control>(window.ControlByName(spec.name))
+  framework::SetProperties(framework::RuntimeCheckCast<framework::Control>(window.ControlByName(row.name)),
+                           row.block);
+  for (const auto& [eventNumber, handler] : row.wiring) {
+    framework::RuntimeCheckCast<framework::Control>(window.ControlByName(row.name))
         .AddHandler(eventNumber, framework::BindToWindow(window, handler));
   }
 }
