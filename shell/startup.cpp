@@ -3,6 +3,7 @@
 #include "analysis/module1.hpp"
 #include "framework/gui/application.hpp"
 #include "framework/gui/event_boundary.hpp"
+#include "framework/gui/picture.hpp"
 #include "shell/about_wnd.hpp"
 #include "shell/app.hpp"
 #include "shell/control_wnd.hpp"
@@ -47,6 +48,7 @@ void ApplicationAddMenuHandlers() {}
 void EarlyStartup() {
   framework::Application::SetSupportsHiDPI(true);
   framework::RuntimeInitExternalClasses();
+  framework::SetApplicationIcon(framework::RuntimeGetPictureFromResourceManager("AppIcon.png"));
   // The bevel button is one of the framework's own controls: there is no plug-in to bind.
   InitFileTypes();
   NewAppInstance();

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 #include <cxxabi.h>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "framework/core/exceptions.hpp"
 #include "framework/gui/dialogs.hpp"
 #include "framework/gui/event_boundary.hpp"
+#include "framework/gui/picture.hpp"
 #include "framework/gui/window.hpp"
 
 namespace framework {
@@ -52,6 +55,10 @@ void Application::SetSupportsHiDPI(bool supported) {
 }
 
 bool Application::SupportsHiDPI() { return hiDpi; }
+
+void SetApplicationIcon(const std::shared_ptr<Picture>& picture) {
+  if (picture) QApplication::setWindowIcon(QIcon(QPixmap::fromImage(picture->Image())));
+}
 
 void RegisterApplication(Application& app) { application = &app; }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/gui/menu.hpp"
@@ -45,6 +46,11 @@ class Application {
   VersionData version_;
   framework::MenuBar* menuBar_ = nullptr;
 };
+
+class Picture;
+
+// The icon every window shows; none leaves the window system's own.
+void SetApplicationIcon(const std::shared_ptr<Picture>& picture);
 
 // The one application object, once it is registered.
 void RegisterApplication(Application& application);
