@@ -101,14 +101,7 @@ const framework::ClassRecord& AboutWnd::Class() {
   return record;
 }
 
-AboutWnd& AboutWnd::implicitInstance() {
-  if (framework::Window* existing = framework::GetImplicitWindow("AboutWnd.AboutWnd")) {
-    return framework::RuntimeCheckCast<AboutWnd>(existing);
-  }
-  auto& window = static_cast<AboutWnd&>(framework::AdoptWindow(std::make_unique<AboutWnd>()));
-  window.Constructor();
-  return window;
-}
+AboutWnd& AboutWnd::implicitInstance() { return ImplicitInstanceOf<AboutWnd>(); }
 
 void AboutWnd::Layout() {
   framework::SetProperties(*this, WindowBlock({329, 269, 400, 400, 2, "", true, true, true}));

@@ -284,14 +284,7 @@ const framework::ClassRecord& ControlWnd::Class() {
   return record;
 }
 
-ControlWnd& ControlWnd::implicitInstance() {
-  if (framework::Window* existing = framework::GetImplicitWindow("ControlWnd.ControlWnd")) {
-    return framework::RuntimeCheckCast<ControlWnd>(existing);
-  }
-  auto& window = static_cast<ControlWnd&>(framework::AdoptWindow(std::make_unique<ControlWnd>()));
-  window.Constructor();
-  return window;
-}
+ControlWnd& ControlWnd::implicitInstance() { return ImplicitInstanceOf<ControlWnd>(); }
 
 void ControlWnd::Layout() {
   framework::SetProperties(*this, WindowBlock({560, 580, 800, 800, 0, "Dalvenquist", false, false,

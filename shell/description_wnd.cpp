@@ -105,15 +105,7 @@ const framework::ClassRecord& DescriptionWnd::Class() {
   return record;
 }
 
-DescriptionWnd& DescriptionWnd::implicitInstance() {
-  if (framework::Window* existing = framework::GetImplicitWindow("DescriptionWnd.DescriptionWnd")) {
-    return framework::RuntimeCheckCast<DescriptionWnd>(existing);
-  }
-  auto& window =
-      static_cast<DescriptionWnd&>(framework::AdoptWindow(std::make_unique<DescriptionWnd>()));
-  window.Constructor();
-  return window;
-}
+DescriptionWnd& DescriptionWnd::implicitInstance() { return ImplicitInstanceOf<DescriptionWnd>(); }
 
 void DescriptionWnd::Layout() {
   framework::SetProperties(*this,

@@ -49,6 +49,17 @@ void CreateControl(W& window, const ControlRow<W>& row) {
   }
 }
 
+// The window's one instance: the open one, or a new one that the framework builds.
+template <typename W>
+W& ImplicitInstanceOf() {
+  if (framework::Window* existing = framework::GetImplicitWindow(W::Class().name)) {
+    return framework::RuntimeCheckCast<W>(existing);
+  }
+  auto& window = static_cast<W&>(framework::AdoptWindow(std::make_unique<W>()));
+  window.Constructor();
+  return window;
+}
+
 // The accessor of a window's control: the control of that name, as its class.
 template <typename C>
 C& ControlOf(const framework::Window* window, const char* name) {
