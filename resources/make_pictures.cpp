@@ -2,8 +2,11 @@
 // so that anyone can change a colour or a word and regenerate them: run the `pictures` target,
 // or `make_pictures <folder>`, and commit the PNG files it writes.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -17,8 +20,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -319,6 +325,262 @@ QImage drawAboutPicture() {
   return image;
 }
 
+// The application icon: the banner's motif on its own, two groups whose lines differ, on a tile
+// with a firm edge so that it stands out on light and dark desktops alike. The design is laid
+// out on a 256 grid; every size is drawn afresh rather than scaled down from the large one,
+// because a shrunken picture turns into grey mush at 16 pixels.
+QImage drawAppIcon(int size) {
+  QImage image = blankImage(size, size);
+  QPainter painter(&image);
+  beginSmooth(painter);
+  const double unit = size / 256.0;
+  // Strokes never go below what the size can show, or the axes and lines fade away.
+  const auto stroke = [unit](double width, double least) { return std::max(width * unit, least); };
+
+  const double edge = stroke(6, 1.0);
+  const double inset = size <= 16 ? 0.0 : std::round(8 * unit);
+  const QRectF tile = QRectF(inset, inset, size - 2 * inset, size - 2 * inset)
+                          .adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
+  const double corner = std::max(44 * unit, 2.5);
+  QLinearGradient tileFill(0, tile.top(), 0, tile.bottom());
+  tileFill.setColorAt(0.0, QColor(0xfb, 0xfc, 0xfe));
+  tileFill.setColorAt(1.0, QColor(0xd6, 0xe1, 0xee));
+  painter.setPen(QPen(kOutline, edge));
+  painter.setBrush(tileFill);
+  painter.drawRoundedRect(tile, corner, corner);
+
+  // Axes of whole pixels on whole pixels at the small sizes, so that they stay crisp.
+  const double axisWidth = size <= 48 ? std::max(1.0, std::round(9 * unit)) : 9 * unit;
+  const auto snap = [size, axisWidth](double v) {
+    return size <= 48 ? std::floor(v) + axisWidth / 2 : v;
+  };
+  const double left = snap(size * 0.24);
+  const double bottom = snap(size * 0.78);
+  const double top = size * 0.20;
+  const double right = size * 0.82;
+  painter.setPen(QPen(kInk, axisWidth, Qt::SolidLine, Qt::FlatCap));
+  painter.drawLine(QPointF(left, bottom), QPointF(left, top));
+  painter.drawLine(QPointF(left, bottom), QPointF(right, bottom));
+
+  const PlotArea plot(QRectF(left, top, right - left, bottom - top));
+  const Group groups[] = {{5.0, 0.50, kGroupColours[0]}, {1.3, 0.42, kGroupColours[1]}};
+  const double lineWidth = stroke(12, 1.6);
+  const double radius = std::max(12 * unit, size < 48 ? 1.8 : 2.2);
+  // Points sit clear of their line by a visible gap, or at small sizes they melt into it. At 16
+  // pixels there is no room for points between the lines, so the lines alone carry the picture.
+  const double clearance =
+      1.15 * (radius + lineWidth / 2 + std::max(4 * unit, size < 48 ? 0.5 : 0.8));
+  // Each mark: where along the line, and whether above (-1, up the screen) or below (+1).
+  std::vector<std::pair<double, double>> marks;
+  if (size >= 48) {
+    marks = {{1.5, -1}, {3.8, 1}, {6.1, -1}, {8.4, 1}};
+  } else if (size >= 32) {
+    marks = {{2.0, -1}, {5.2, 1}, {8.2, 1}};
+  }
+  for (const Group& group : groups) {
+    for (const auto& [x, side] : marks) {
+      const QPointF centre =
+          plot.at(x, group.intercept + group.slope * x) + QPointF(0, side * clearance);
+      // A white ring lifts the large points off the tile; on small ones it would eat the colour.
+      painter.setPen(size > 48 ? QPen(Qt::white, 4 * unit) : QPen(Qt::NoPen));
+      painter.setBrush(group.colour);
+      painter.drawEllipse(centre, radius, radius);
+    }
+  }
+  for (const Group& group : groups) drawLine(painter, plot, group, 0.5, 9.9, lineWidth);
+  return image;
+}
+
+// The icon file is written here byte by byte: Qt has no ICO writer, and Windows wants a mix of
+// palettized, true-colour and PNG images in one file that no general writer makes anyway. All
+// fields of the format are little-endian whatever the machine.
+void putLe16(QByteArray& out, std::uint32_t value) {
+  out.append(static_cast<char>(value & 0xff));
+  out.append(static_cast<char>((value >> 8) & 0xff));
+}
+
+void putLe32(QByteArray& out, std::uint32_t value) {
+  putLe16(out, value & 0xffff);
+  putLe16(out, value >> 16);
+}
+
+// Half-covered edge pixels count as drawn: the tile's antialiased rim would otherwise be cut away
+// in the images that know only opaque and transparent.
+bool isTransparent(QRgb pixel) {
+  return qAlpha(pixel) < 128;
+}
+
+// A fixed palette, the 6x6x6 colour cube and then eight greys in each gap between its grey
+// steps, rather than one fitted to the picture: the file then never depends on a clustering run,
+// and the tile's pale gradient keeps more than the cube's six greys.
+std::vector<QRgb> iconPalette() {
+  std::vector<QRgb> palette;
+  for (int r = 0; r < 6; ++r) {
+    for (int g = 0; g < 6; ++g) {
+      for (int b = 0; b < 6; ++b) palette.push_back(qRgb(51 * r, 51 * g, 51 * b));
+    }
+  }
+  for (int step = 0; step < 5; ++step) {
+    for (int k = 1; k <= 8; ++k) {
+      const int grey = 51 * step + (51 * k + 4) / 9;
+      palette.push_back(qRgb(grey, grey, grey));
+    }
+  }
+  return palette;
+}
+
+// Nearest by a weighted distance: the eye tells greens apart best and blues worst.
+std::uint8_t nearestColour(const std::vector<QRgb>& palette, QRgb pixel) {
+  std::size_t best = 0;
+  int bestDistance = 0;
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    const int dr = qRed(pixel) - qRed(palette[i]);
+    const int dg = qGreen(pixel) - qGreen(palette[i]);
+    const int db = qBlue(pixel) - qBlue(palette[i]);
+    const int distance = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+    if (i == 0 || distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return static_cast<std::uint8_t>(best);
+}
+
+// BITMAPINFOHEADER of an icon image: the height counts the colour rows and the mask rows.
+void putDibHeader(QByteArray& out, int size, int bitsPerPixel, std::uint32_t dataSize,
+                  std::uint32_t coloursUsed) {
+  putLe32(out, 40);
+  putLe32(out, static_cast<std::uint32_t>(size));
+  putLe32(out, static_cast<std::uint32_t>(2 * size));
+  putLe16(out, 1);
+  putLe16(out, static_cast<std::uint32_t>(bitsPerPixel));
+  putLe32(out, 0);  // BI_RGB, no compression
+  putLe32(out, dataSize);
+  putLe32(out, 0);
+  putLe32(out, 0);
+  putLe32(out, coloursUsed);
+  putLe32(out, 0);
+}
+
+// Rows in a DIB are padded to whole 32-bit words.
+int rowBytes(int size, int bitsPerPixel) {
+  return (size * bitsPerPixel + 31) / 32 * 4;
+}
+
+// The AND mask, one bit per pixel, set where the desktop shows through; bottom row first.
+void putMask(QByteArray& out, const QImage& image) {
+  const int size = image.width();
+  for (int y = size - 1; y >= 0; --y) {
+    QByteArray row(rowBytes(size, 1), '\0');
+    for (int x = 0; x < size; ++x) {
+      if (isTransparent(image.pixel(x, y))) {
+        row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+      }
+    }
+    out.append(row);
+  }
+}
+
+QByteArray palettizedDib(const QImage& image) {
+  const int size = image.width();
+  const std::vector<QRgb> palette = iconPalette();
+  QByteArray out;
+  putDibHeader(out, size, 8, size * (rowBytes(size, 8) + rowBytes(size, 1)),
+               static_cast<std::uint32_t>(palette.size()));
+  for (QRgb colour : palette) {
+    out.append(static_cast<char>(qBlue(colour)));
+    out.append(static_cast<char>(qGreen(colour)));
+    out.append(static_cast<char>(qRed(colour)));
+    out.append('\0');
+  }
+  for (int y = size - 1; y >= 0; --y) {
+    QByteArray row(rowBytes(size, 8), '\0');
+    for (int x = 0; x < size; ++x) {
+      // Masked pixels get colour 0, black, which the AND mask then leaves as the desktop.
+      const QRgb pixel = image.pixel(x, y);
+      if (!isTransparent(pixel)) row[x] = static_cast<char>(nearestColour(palette, pixel));
+    }
+    out.append(row);
+  }
+  putMask(out, image);
+  return out;
+}
+
+QByteArray trueColourDib(const QImage& image) {
+  const int size = image.width();
+  QByteArray out;
+  putDibHeader(out, size, 32, size * (rowBytes(size, 32) + rowBytes(size, 1)), 0);
+  for (int y = size - 1; y >= 0; --y) {
+    for (int x = 0; x < size; ++x) {
+      // Icons take straight, not premultiplied, alpha; Format_ARGB32 already holds it so.
+      const QRgb pixel = image.pixel(x, y);
+      out.append(static_cast<char>(qBlue(pixel)));
+      out.append(static_cast<char>(qGreen(pixel)));
+      out.append(static_cast<char>(qRed(pixel)));
+      out.append(static_cast<char>(qAlpha(pixel)));
+    }
+  }
+  putMask(out, image);
+  return out;
+}
+
+QByteArray pngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) bytes.clear();
+  return bytes;
+}
+
+struct IconImage {
+  int size;
+  int bitsPerPixel;
+  QByteArray data;
+};
+
+// Windows chooses an image by size and colour depth, not by position; the palettized images for
+// reduced-colour displays come first and the true-colour ones follow from the largest down only
+// to keep the file easy to read. The 256 image goes in as PNG, as is usual, because as a DIB it
+// would be a quarter of a megabyte. Empty when the PNG cannot be made.
+QByteArray iconFile() {
+  std::vector<IconImage> images;
+  for (int size : {48, 32, 16}) images.push_back({size, 8, palettizedDib(drawAppIcon(size))});
+  images.push_back({256, 32, pngBytes(drawAppIcon(256))});
+  if (images.back().data.isEmpty()) return {};
+  for (int size : {48, 32, 16}) images.push_back({size, 32, trueColourDib(drawAppIcon(size))});
+
+  QByteArray out;
+  putLe16(out, 0);  // reserved
+  putLe16(out, 1);  // an icon, not a cursor
+  putLe16(out, static_cast<std::uint32_t>(images.size()));
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
+  for (const IconImage& image : images) {
+    // A width or height of 256 does not fit the byte and is written as 0.
+    out.append(static_cast<char>(image.size % 256));
+    out.append(static_cast<char>(image.size % 256));
+    out.append('\0');  // colour count: 0 for 256 colours and above
+    out.append('\0');  // reserved
+    putLe16(out, 1);   // planes
+    putLe16(out, static_cast<std::uint32_t>(image.bitsPerPixel));
+    putLe32(out, static_cast<std::uint32_t>(image.data.size()));
+    putLe32(out, offset);
+    offset += static_cast<std::uint32_t>(image.data.size());
+  }
+  for (const IconImage& image : images) out.append(image.data);
+  return out;
+}
+
+bool saveBytes(const QByteArray& bytes, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  QFile file(path);
+  if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+      !file.flush()) {
+    std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name) {
   const QString path = folder.filePath(name);
   if (!image.save(path, "PNG")) {
@@ -352,5 +614,7 @@ int main(int argc, char** argv) {
   ok = save(drawLoadIcon(), folder, QStringLiteral("One.png")) && ok;
   ok = save(drawComputeIcon(), folder, QStringLiteral("Two.png")) && ok;
   ok = save(drawAboutPicture(), folder, QStringLiteral("Tarvolen21.png")) && ok;
+  ok = save(drawAppIcon(256), folder, QStringLiteral("AppIcon.png")) && ok;
+  ok = saveBytes(iconFile(), folder, QStringLiteral("Dalvenquist.ico")) && ok;
   return ok ? 0 : 1;
 }
