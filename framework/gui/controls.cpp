@@ -30,6 +30,12 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), qs
 
 QColor ToQt(const Color& c) { return QColor(c.red, c.green, c.blue, 255 - c.alpha); }
 
+void SetColour(QWidget* widget, QPalette::ColorRole role, const Color& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, ToQt(colour));
+  widget->setPalette(palette);
+}
+
 Qt::Alignment AlignmentOf(int64_t textAlignment) {
   switch (textAlignment) {
     case 2:
@@ -314,9 +320,7 @@ bool Label::SetClassProperty(const std::string& name, const PropertyValue& value
     label->setAlignment(AlignmentOf(alignment_));
   } else if (name == "TextColor") {
     textColor_ = As<Color>(value);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQt(textColor_));
-    label->setPalette(palette);
+    SetColour(label, QPalette::WindowText, textColor_);
   } else if (name == "Multiline") {
     label->setWordWrap(As<bool>(value));
   } else if (name == "Selectable") {
@@ -384,14 +388,10 @@ bool BevelButton::SetClassProperty(const std::string& name, const PropertyValue&
     if (name == "HasBackgroundColor") hasBackgroundColor_ = As<bool>(value);
     if (name == "BackgroundColor") backgroundColor_ = As<Color>(value);
     if (hasBackgroundColor_) {
-      QPalette palette = button->palette();
-      palette.setColor(QPalette::Button, ToQt(backgroundColor_));
-      button->setPalette(palette);
+      SetColour(button, QPalette::Button, backgroundColor_);
     }
   } else if (name == "TextColor") {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, ToQt(As<Color>(value)));
-    button->setPalette(palette);
+    SetColour(button, QPalette::ButtonText, As<Color>(value));
   } else if (name == "CaptionAlignment" || name == "CaptionPosition" || name == "CaptionDelta" ||
              name == "IconAlignment" || name == "IconDeltaX" || name == "IconDeltaY" ||
              name == "BevelStyle" || name == "MenuStyle" || name == "ButtonStyle") {
@@ -579,10 +579,8 @@ bool TextArea::SetClassProperty(const std::string& name, const PropertyValue& va
   } else if (name == "AllowStyledText") {
     // Styles come from the program (a bold run); what the user pastes arrives as plain text.
   } else if (name == "BackgroundColor" || name == "TextColor") {
-    QPalette palette = edit->palette();
-    palette.setColor(name == "BackgroundColor" ? QPalette::Base : QPalette::Text,
-                     ToQt(As<Color>(value)));
-    edit->setPalette(palette);
+    SetColour(edit, name == "BackgroundColor" ? QPalette::Base : QPalette::Text,
+              As<Color>(value));
   } else if (name == "TextAlignment") {
     QTextOption option = edit->document()->defaultTextOption();
     option.setAlignment(AlignmentOf(As<int64_t>(value)) & Qt::AlignHorizontal_Mask);

@@ -82,8 +82,6 @@ class StyledTextPrinter {
   std::size_t next_ = 0;
 };
 
-
-
 // The system print dialog: the page Graphics of the chosen printer, or none when the user
 // cancels.
 class PrinterSetup {

@@ -131,12 +131,18 @@ Window::Window()
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-Window::~Window() {
+// From here on the window is Nil to its handlers, out of the activation order, and its
+// timers fire no more.
+void Window::EndLife() {
   Forget(this);
   alive_.reset();
   for (const auto& control : controls_) {
     if (auto* timer = dynamic_cast<Timer*>(control.get())) timer->Stop();
   }
+}
+
+Window::~Window() {
+  EndLife();
   // The widgets go first: they refer to their controls while they are torn down.
   delete widget_;
   controls_.clear();
@@ -343,11 +349,7 @@ void Window::HandleCloseRequest() {
   if (closed_) return;
   if (IsEventImplemented("Close")) RunAtEventBoundary([this] { Event_Close(); });
   closed_ = true;
-  Forget(this);
-  alive_.reset();
-  for (const auto& control : controls_) {
-    if (auto* timer = dynamic_cast<Timer*>(control.get())) timer->Stop();
-  }
+  EndLife();
   // The window ends once the event that closed it is over.
   Window* self = this;
   QTimer::singleShot(0, [self] {

@@ -113,6 +113,7 @@ class Window : public PropertyTarget {
   void ChooseMenuItem(MenuItem& item);
 
  private:
+  void EndLife();
   void ApplyWindowFlags();
   void ApplySize();
   void SyncMenuActions();
