@@ -15,12 +15,13 @@ class WindowLoadReport : public LoadReport {
   explicit WindowLoadReport(framework::TextArea& outFld) : outFld_(outFld) {}
   void Message(const std::string& text) override { framework::MessageDialog::Show(text); }
   void Append(const std::string& text) override { AppendToOutFld(outFld_, text); }
-  std::string ShortDate() override { return now_.ShortDate(); }
-  std::string ShortTime() override { return now_.ShortTime(); }
+  ListingMoment Now() override {
+    const framework::Date now;
+    return {now.ShortDate(), now.ShortTime()};
+  }
 
  private:
   framework::TextArea& outFld_;
-  framework::Date now_;  // taken when the listing is about to be built
 };
 
 }  // namespace

@@ -153,8 +153,10 @@ bool LoadCases(framework::TextInputStream& in, const std::string& fileName, Load
     return false;
   }
   CommitCounts(reading.lineCount, k);
-  // The listing is stamped with the moment the file has passed its checks.
-  report.Append(DataListing(fileName, report.ShortDate(), report.ShortTime()));
+  // The listing is stamped with the moment the file has passed its checks, after any message
+  // the user may have kept open; date and time are of that one moment.
+  const ListingMoment now = report.Now();
+  report.Append(DataListing(fileName, now.shortDate, now.shortTime));
   for (const std::string& line : SumWarnings(sums)) report.Append(line);
   BuildCenteredScores();
   return true;

@@ -60,15 +60,20 @@ std::vector<std::string> SumWarnings(const GroupSums& sums);
 // Builds Module1::gScores: the cases with X centred on the mean X of all N cases.
 void BuildCenteredScores();
 
+// The moment a listing is stamped with, in the short forms of a date and a time.
+struct ListingMoment {
+  std::string shortDate;
+  std::string shortTime;
+};
+
 // Where a load reports: the messages it shows, the text it appends to the output, and the
-// moment its listing is stamped with.
+// moment its listing is stamped with, asked for when the listing is built.
 class LoadReport {
  public:
   virtual ~LoadReport() = default;
   virtual void Message(const std::string& text) = 0;
   virtual void Append(const std::string& text) = 0;
-  virtual std::string ShortDate() = 0;
-  virtual std::string ShortTime() = 0;
+  virtual ListingMoment Now() = 0;
 };
 
 // Reads and checks the cases of an open data file and, when they pass, records the counts,

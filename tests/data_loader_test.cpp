@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/analysis_report.hpp"
 #include "analysis/data_loader.hpp"
 #include "analysis/module1.hpp"
 #include "support/case_set_invariants.hpp"
@@ -141,6 +142,48 @@ TEST_F(Loader, KeepsAValueWiderThanItsColumnWhole) {
   // Wider texts keep their leading characters and make the row wider.
   const LoadRun wide = RunLoad("-0.0001234\t0.000123456\t5\n1\t2\t2\n2\t3\t4\n");
   EXPECT_NE(wide.appended.find("   1.-0.00012340.000123456        5\r\n"), std::string::npos);
+}
+
+// What a load leaves for the user to see: the listing, and the two reports of its cases.
+struct LoadOutcome {
+  std::vector<std::string> messages;
+  std::string listing;
+  std::vector<double> cases;  // group code, X and Y of every case, row by row
+  std::string rawReport;
+  std::string centredReport;
+};
+
+LoadOutcome LoadAndReport(const std::string& fileText, const std::string& fileName) {
+  Module1::Initialize();
+  Module1::kEOL = "\r\n";
+  const LoadRun run = RunLoad(fileText, fileName);
+  LoadOutcome outcome{run.messages, run.appended, {}, {}, {}};
+  if (Module1::dirtyData != "yes") return outcome;
+  for (int64_t i = 1; i <= Module1::gNoCases; ++i) {
+    for (int64_t c = 1; c <= 3; ++c) outcome.cases.push_back(Module1::gArray(i, c));
+  }
+  for (AnalysisVariant variant : {AnalysisVariant::Raw, AnalysisVariant::Centered}) {
+    const std::string report =
+        AnalysisReport(ComputeBiasStatistics(CaseArrayOf(variant)), variant, Module1::kEOL);
+    (variant == AnalysisVariant::Raw ? outcome.rawReport : outcome.centredReport) = report;
+  }
+  return outcome;
+}
+
+TEST_F(Loader, AByteOrderMarkChangesNoCaseListingOrReport) {
+  const LoadOutcome plain = LoadAndReport(kHelpExample, "plain.txt");
+  const LoadOutcome marked = LoadAndReport(std::string("\xEF\xBB\xBF") + kHelpExample, "marked.txt");
+  EXPECT_TRUE(marked.messages.empty());
+  ASSERT_EQ(plain.cases.size(), 27u);
+  EXPECT_EQ(marked.cases, plain.cases);
+  std::string listing = marked.listing;
+  const std::string markedName = "File: marked.txt";
+  ASSERT_NE(listing.find(markedName), std::string::npos);
+  listing.replace(listing.find(markedName), markedName.size(), "File: plain.txt");
+  EXPECT_EQ(listing, plain.listing);
+  EXPECT_EQ(marked.rawReport, plain.rawReport);
+  EXPECT_EQ(marked.centredReport, plain.centredReport);
+  EXPECT_NE(marked.rawReport.find("     1      4       95.00"), std::string::npos);
 }
 
 TEST_F(Loader, WarnsOfGroupSumsOfZeroOrLess) {

@@ -207,6 +207,30 @@ TEST(TextInputStream, SplitsOnEveryKindOfLineEnd) {
   }
 }
 
+TEST(TextInputStream, DropsAByteOrderMarkAtTheVeryStartOnly) {
+  using Lines = std::vector<std::string>;
+  const std::string mark = "\xEF\xBB\xBF";
+  struct Case {
+    std::string text;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {mark + "1\t2\t3\n4", {"1\t2\t3", "4"}},
+      {mark, {""}},                                  // a mark alone is an empty text
+      {mark + "\n", {""}},
+      {mark + mark + "a", {mark + "a"}},             // only the first mark goes
+      {"a\n" + mark + "b", {"a", mark + "b"}},      // a mark after the start stays
+      {" " + mark, {" " + mark}},
+      {"\xEF\xBB" "a", {"\xEF\xBB" "a"}},          // the start of a mark is not one
+      {"\xEF\xBB", {"\xEF\xBB"}},
+      {"\xEF", {"\xEF"}},
+  };
+  for (const Case& c : cases) {
+    TextInputStream in{c.text};
+    EXPECT_EQ(ReadAll(in), c.lines) << testing::PrintToString(c.text);
+  }
+}
+
 class FileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -247,6 +271,13 @@ TEST_F(FileTest, KeepsBytesAsTheyAre) {
   ASSERT_NE(in, nullptr);
   EXPECT_EQ(in->ReadLine(), std::string("\xFF\xFE" "a\0b", 5));
   EXPECT_TRUE(in->EndOfFile());
+}
+
+TEST_F(FileTest, DropsTheByteOrderMarkOfAFile) {
+  const FolderItem item(Write("marked.txt", "\xEF\xBB\xBF" "1\t99\t100\r\n2\t95\t106\r\n"));
+  auto in = item.OpenAsTextFile();
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(ReadAll(*in), (std::vector<std::string>{"1\t99\t100", "2\t95\t106"}));
 }
 
 TEST_F(FileTest, AMissingFileOrAFolderCannotBeOpened) {

@@ -9,6 +9,11 @@ namespace framework {
 
 namespace {
 
+Clock& CurrentClock() {
+  static Clock clock;
+  return clock;
+}
+
 std::locale UserLocale() {
   try {
     return std::locale("");
@@ -28,6 +33,13 @@ std::string LocalText(std::chrono::system_clock::time_point moment, const char* 
 }
 
 }  // namespace
+
+void SetClock(Clock clock) { CurrentClock() = std::move(clock); }
+
+std::chrono::system_clock::time_point Now() {
+  const Clock& clock = CurrentClock();
+  return clock ? clock() : std::chrono::system_clock::now();
+}
 
 std::string Date::ShortDate() const { return LocalText(moment_, "%x"); }
 

@@ -1,6 +1,7 @@
 #include "framework/core/text_stream.hpp"
 
 #include <array>
+#include <string_view>
 #include <system_error>
 
 namespace framework {
@@ -33,7 +34,18 @@ bool TextInputStream::Fill() {
   return true;
 }
 
+void TextInputStream::SkipByteOrderMark() {
+  started_ = true;
+  static constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  while (buffer_.size() - position_ < kMark.size() && Fill()) {
+  }
+  if (std::string_view(buffer_).substr(position_, kMark.size()) == kMark) {
+    position_ += kMark.size();
+  }
+}
+
 int TextInputStream::Peek() {
+  if (!started_) SkipByteOrderMark();
   if (position_ >= buffer_.size() && !Fill()) return EOF;
   return static_cast<unsigned char>(buffer_[position_]);
 }

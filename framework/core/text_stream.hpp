@@ -9,7 +9,8 @@ namespace framework {
 
 // Reads a text line by line. A line ends at CR LF, LF or CR; a line end at the very end of
 // the text does not make one more, empty line, and an empty text reads as one empty line.
-// Bytes are passed on as they are.
+// A UTF-8 byte-order mark at the very start of the text is dropped, as editors on Windows
+// write one in front of the first line; every other byte is passed on as it is.
 class TextInputStream {
  public:
   // Reads from an open file, which the stream then owns.
@@ -32,11 +33,13 @@ class TextInputStream {
   int Peek();
   int Next();
   bool Fill();
+  void SkipByteOrderMark();
 
   std::FILE* file_ = nullptr;
   std::string buffer_;
   std::size_t position_ = 0;
   bool readError_ = false;
+  bool started_ = false;  // the start of the text has been looked at for a byte-order mark
 };
 
 // A file named by its path.

@@ -193,6 +193,22 @@ TEST_F(MainWindowTest, ListsTheLoadedCasesWithTheFileNameAndTheMoment) {
   EXPECT_EQ(OutText().substr(0, text.size()), text);
 }
 
+TEST_F(MainWindowTest, StampsTheListingWithTheMomentItIsBuilt) {
+  using namespace std::chrono;
+  const sys_seconds pressed = sys_days{year{2026} / 12 / 10} + hours{9} + minutes{30} + seconds{20};
+  sys_seconds moment = pressed;
+  framework::SetClock([&moment] { return moment; });
+  // The user keeps the field-count warning open across a minute.
+  Dialogs().whileMessageShown = [&moment](const std::string&) { moment += minutes{1}; };
+  ControlWnd& w = MainWindow();
+  Load(w, WriteFile("four.txt", std::string("1\t99\t100\t7\n") + kHelpExample));
+  ASSERT_EQ(Dialogs().messages, std::vector<std::string>{kFieldCountWarning});
+  const framework::Date built(moment);
+  ASSERT_NE(built.ShortTime(), framework::Date(pressed).ShortTime());
+  const std::string dateLine = "Date: " + built.ShortDate() + "  " + built.ShortTime() + "\r\n";
+  EXPECT_EQ(OutText().substr(0, dateLine.size()), dateLine);
+}
+
 // --- The analyses ---------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, AppendsTheGoldenReportsOfTheHelpExample) {

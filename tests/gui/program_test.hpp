@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/module1.hpp"
+#include "framework/core/date.hpp"
 #include "framework/gui/application.hpp"
 #include "framework/gui/window.hpp"
 #include "shell/about_wnd.hpp"
@@ -33,6 +34,7 @@ class ProgramTest : public testing::Test {
   }
 
   void TearDown() override {
+    framework::SetClock({});
     framework::DestroyAllWindows();
     std::filesystem::remove_all(folder_);
   }

@@ -16,8 +16,7 @@ struct LoadRun : LoadReport {
 
   void Message(const std::string& text) override { messages.push_back(text); }
   void Append(const std::string& text) override { appended += text; }
-  std::string ShortDate() override { return "12/10/26"; }
-  std::string ShortTime() override { return "09:30"; }
+  ListingMoment Now() override { return {"12/10/26", "09:30"}; }
 };
 
 inline LoadRun RunLoad(const std::string& fileText, const std::string& fileName = "cases.txt") {

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,7 +32,13 @@ class ScriptedDialogs : public framework::DialogSeam {
   std::deque<std::unique_ptr<framework::Graphics>> printers;
   int printDialogs = 0;
 
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  // Runs while a message is shown, as what happens while the user keeps it open.
+  std::function<void(const std::string&)> whileMessageShown;
+
+  void ShowMessage(const std::string& text) override {
+    messages.push_back(text);
+    if (whileMessageShown) whileMessageShown(text);
+  }
   int AskQuestion(const std::string& prompt, int buttons, const std::string& title) override {
     questions.push_back({prompt, buttons, title});
     if (answers.empty()) return 7;
