@@ -24,22 +24,23 @@ VariantText TextOf(AnalysisVariant variant) {
 }
 
 std::string FirstGroupColumns(const std::string& group, int64_t n, const GroupStatistics& s) {
-  return RightAlign(group, 6) + RightAlign(Str(n), 7) +
-         RightAlign(Format(s.meanX, "#########.00"), 12);
+  return RightAlign(group, 6) + RightAlignAfter(Str(n), 7) +
+         RightAlignAfter(Format(s.meanX, "#########.00"), 12);
 }
 
 std::string LastGroupColumns(const GroupStatistics& s, const std::string& eol) {
-  return RightAlign(Format(s.meanY, "#########.00"), 11) +
-         RightAlign(Format(s.slope, "#########.000"), 9) +
-         RightAlign(Format(s.intercept, "-#########.000"), 11) +
-         RightAlign(Format(s.r, "-.000"), 10) + eol;
+  // Mean Y follows Mean X, the last value of the row's first piece.
+  return RightAlignAfter(Format(s.meanY, "#########.00"), 11) +
+         RightAlignAfter(Format(s.slope, "#########.000"), 9) +
+         RightAlignAfter(Format(s.intercept, "-#########.000"), 11) +
+         RightAlignAfter(Format(s.r, "-.000"), 10) + eol;
 }
 
 std::string TestRow(const char* label, int64_t fWidth, const BiasTest& test,
                     const std::string& eol) {
-  return label + RightAlign(Format(test.F, "#########.00"), fWidth) +
-         RightAlign(Str(test.df1) + "," + Str(test.df2), 14) +
-         RightAlign(Format(test.probability, ".0000"), 18) + eol;
+  return label + RightAlignAfter(Format(test.F, "#########.00"), fWidth) +
+         RightAlignAfter(Str(test.df1) + "," + Str(test.df2), 14) +
+         RightAlignAfter(Format(test.probability, ".0000"), 18) + eol;
 }
 
 }  // namespace

@@ -93,9 +93,9 @@ std::string DataListing(const std::string& fileName, const std::string& shortDat
   listing += " Case   Category    X        Y" + eol;
   for (int64_t i = 1; i <= Module1::gNoCases; ++i) {
     listing += RightAlign(Str(i) + ".", 5);
-    listing += RightAlign(Str(Module1::gArray(i, 1)), 7);
-    listing += RightAlign(Str(Module1::gArray(i, 2)), 9);
-    listing += RightAlign(Str(Module1::gArray(i, 3)), 9);
+    listing += RightAlignAfter(Str(Module1::gArray(i, 1)), 7);
+    listing += RightAlignAfter(Str(Module1::gArray(i, 2)), 9);
+    listing += RightAlignAfter(Str(Module1::gArray(i, 3)), 9);
     listing += eol;
   }
   return listing;

@@ -8,7 +8,8 @@
 
 // Right-aligns a text in a column of a fixed width, the idiom of every listing and report
 // column. A text wider than its column is kept whole, so that a large value never loses its
-// leading digits or its minus sign; its row is then wider.
+// leading digits or its minus sign; its row is then wider. This is the form for the first
+// value of a row, which has nothing to its left.
 inline std::string RightAlign(const std::string& text, int64_t width) {
   const int64_t length = framework::Len(text);
   if (length > width) return text;
@@ -20,4 +21,13 @@ inline std::string RightAlign(const std::string& text, int64_t width) {
   aligned.append(blanks, ' ');
   aligned += text;
   return aligned;
+}
+
+// Right-aligns a value that follows another in its row. A value that fills or overflows its
+// column gets one blank in front, so that a reader or a program can still split the row into
+// its values; the rest of the row moves right by that much. A shorter value comes out as
+// RightAlign sets it.
+inline std::string RightAlignAfter(const std::string& text, int64_t width) {
+  if (framework::Len(text) >= width) return " " + text;
+  return RightAlign(text, width);
 }

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "analysis/analysis_report.hpp"
 #include "analysis/data_loader.hpp"
 #include "analysis/module1.hpp"
+#include "framework/core/text.hpp"
 #include "support/case_set_invariants.hpp"
 #include "support/load_driver.hpp"
+
+using framework::Str;
 
 namespace {
 
@@ -135,13 +140,58 @@ TEST_F(Loader, ListsTheCodeAsReadAndCountsItTruncated) {
   EXPECT_NE(run.appended.find("   1.    2.7        1        1\r\n"), std::string::npos);
 }
 
-TEST_F(Loader, KeepsAValueWiderThanItsColumnWhole) {
-  // A text of exactly the column's width leaves no blank in front of it.
-  const LoadRun exact = RunLoad("1\t-123456.7\t123456.7\n2\t2\t2\n2\t3\t4\n");
-  EXPECT_NE(exact.appended.find("   1.      1-123456.7 123456.7\r\n"), std::string::npos);
-  // Wider texts keep their leading characters and make the row wider.
-  const LoadRun wide = RunLoad("-0.0001234\t0.000123456\t5\n1\t2\t2\n2\t3\t4\n");
-  EXPECT_NE(wide.appended.find("   1.-0.00012340.000123456        5\r\n"), std::string::npos);
+std::vector<std::string> SplitOnBlanks(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// Each column after the case number, with a value shorter than the column, one that fills
+// it and one wider than it: the row still splits on blanks into its four values, kept whole,
+// and only a value that fills or overflows its column makes the row longer.
+TEST_F(Loader, KeepsEveryListedValueWholeAndApartFromTheOneBefore) {
+  struct Case {
+    const char* column;
+    const char* code;
+    const char* x;
+    const char* y;
+  };
+  const Case cases[] = {
+      {"code shorter", "2.7", "1", "1"},
+      {"code fills", "-0.1234", "1", "1"},
+      {"code overflows", "0.0001234", "1", "1"},
+      {"X shorter", "1", "-12345.5", "1"},
+      {"X fills", "1", "-123456.7", "1"},
+      {"X overflows", "1", "123455600", "1"},
+      {"Y shorter", "1", "1", "123456.7"},
+      {"Y fills", "1", "1", "-123456.7"},
+      {"Y overflows", "1", "1", "-0.0001234"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.column);
+    const std::string firstLine = std::string(c.code) + "\t" + c.x + "\t" + c.y + "\n";
+    const LoadRun run = RunLoad(firstLine + "1\t2\t2\n2\t3\t4\n");
+    ASSERT_EQ(Module1::dirtyData, "yes");
+    const std::vector<std::string> values = {"1.", Str(Module1::gArray(1, 1)),
+                                             Str(Module1::gArray(1, 2)), Str(Module1::gArray(1, 3))};
+    const std::string rowStart = "\r\n Case   Category    X        Y\r\n";
+    const std::size_t at = run.appended.find(rowStart);
+    ASSERT_NE(at, std::string::npos);
+    const std::size_t begin = at + rowStart.size();
+    const std::string row = run.appended.substr(begin, run.appended.find("\r\n", begin) - begin);
+    EXPECT_EQ(SplitOnBlanks(row), values);
+    std::size_t growth = 0;
+    const int64_t widths[] = {7, 9, 9};
+    for (int column = 0; column < 3; ++column) {
+      const auto length = static_cast<int64_t>(values[std::size_t(column) + 1].size());
+      if (length >= widths[column]) growth += std::size_t(1 + length - widths[column]);
+    }
+    EXPECT_EQ(row.size(), 30u + growth) << row;
+  }
+  // Shorter values stand in their columns exactly as before.
+  const LoadRun plain = RunLoad("2.7\t-12345.5\t123456.7\n1\t2\t2\n2\t3\t4\n");
+  EXPECT_NE(plain.appended.find("\r\n   1.    2.7 -12345.5 123456.7\r\n"), std::string::npos);
 }
 
 // What a load leaves for the user to see: the listing, and the two reports of its cases.
