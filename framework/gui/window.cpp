@@ -122,8 +122,23 @@ struct Window::MenuActions {
   std::vector<std::pair<QAction*, MenuItem*>> actions;
 };
 
+// While one of the window's handlers runs, the window may close but does not end.
+class Window::HandlerScope {
+ public:
+  explicit HandlerScope(Window& window) : window_(window) { ++window_.handlersRunning_; }
+  ~HandlerScope() {
+    if (--window_.handlersRunning_ == 0 && window_.closed_) window_.EndWhenNoHandlerRuns();
+  }
+  HandlerScope(const HandlerScope&) = delete;
+  HandlerScope& operator=(const HandlerScope&) = delete;
+
+ private:
+  Window& window_;
+};
+
 Window::Window()
     : alive_(std::make_shared<int>(0)),
+      exists_(std::make_shared<int>(0)),
       widget_(new WindowWidget(*this)),
       content_(new ContentWidget(*this)),
       menuActions_(std::make_unique<MenuActions>()) {
@@ -161,7 +176,15 @@ QWidget* Window::Widget() const { return widget_; }
 
 QWidget* Window::ContentArea() const { return content_; }
 
+bool Window::RunHandler(const std::function<void()>& code) {
+  HandlerScope scope(*this);
+  return RunAtEventBoundary(code);
+}
+
 void Window::Constructor() {
+  // The building hooks and Open are the window's own code too; a failure in them goes on to
+  // whoever asked for the window.
+  HandlerScope scope(*this);
   RebuildMenuBar();
   if (IsEventImplemented("Layout")) Layout();
   if (IsEventImplemented("CreateControls")) CreateControls();
@@ -342,17 +365,23 @@ void Window::HandleActivation() {
   Forget(this);
   ActivationOrder().push_back(this);
   if (!IsEventImplemented("Activate")) return;
-  RunAtEventBoundary([this] { Event_Activate(); });
+  RunHandler([this] { Event_Activate(); });
 }
 
 void Window::HandleCloseRequest() {
   if (closed_) return;
-  if (IsEventImplemented("Close")) RunAtEventBoundary([this] { Event_Close(); });
+  if (IsEventImplemented("Close")) RunHandler([this] { Event_Close(); });
   closed_ = true;
   EndLife();
-  // The window ends once the event that closed it is over.
+  if (handlersRunning_ == 0) EndWhenNoHandlerRuns();
+}
+
+// The window ends once the event that closed it is over, and never while one of its handlers
+// is still on the stack: the last of those to return asks again.
+void Window::EndWhenNoHandlerRuns() {
   Window* self = this;
-  QTimer::singleShot(0, [self] {
+  QTimer::singleShot(0, [self, exists = std::weak_ptr<int>(exists_)] {
+    if (exists.expired() || self->handlersRunning_ > 0) return;
     auto& windows = Windows();
     const auto it = std::find_if(windows.begin(), windows.end(),
                                  [self](const auto& w) { return w.get() == self; });
@@ -380,8 +409,7 @@ void Window::RebuildMenuBar() {
     MenuItem& menuEntry = model.Item(m);
     if (!menuEntry.Visible || menuEntry.Text.empty()) continue;
     QMenu* menu = bar->addMenu(QString::fromStdString(menuEntry.Text));
-    QObject::connect(menu, &QMenu::aboutToShow,
-                     [this] { RunAtEventBoundary([this] { PrepareMenus(); }); });
+    QObject::connect(menu, &QMenu::aboutToShow, [this] { RunHandler([this] { PrepareMenus(); }); });
     for (std::size_t i = 0; i < menuEntry.Count(); ++i) {
       MenuItem& item = menuEntry.Item(i);
       if (item.Text.empty()) continue;
@@ -395,13 +423,13 @@ void Window::RebuildMenuBar() {
       action->setVisible(item.Visible);
       MenuItem* chosen = &item;
       QObject::connect(action, &QAction::triggered,
-                       [this, chosen] { RunAtEventBoundary([this, chosen] { ChooseMenuItem(*chosen); }); });
+                       [this, chosen] { RunHandler([this, chosen] { ChooseMenuItem(*chosen); }); });
       menuActions_->actions.emplace_back(action, chosen);
       if (!item.CommandKey.empty()) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(item.CommandKey)), widget_);
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, [this, chosen] {
-          RunAtEventBoundary([this, chosen] {
+          RunHandler([this, chosen] {
             PrepareMenus();
             if (chosen->Enabled) ChooseMenuItem(*chosen);
           });
@@ -477,7 +505,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
   if (window_.IsEventImplemented("KeyDown")) {
     bool kept = false;
     const std::string key = event->text().toStdString();
-    RunAtEventBoundary([&] { kept = window_.Event_KeyDown(key); });
+    window_.RunHandler([&] { kept = window_.Event_KeyDown(key); });
     if (kept) return event->accept();
   }
   QMainWindow::keyPressEvent(event);
@@ -486,7 +514,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 void ContentWidget::mousePressEvent(QMouseEvent* event) {
   if (!window_.IsEventImplemented("MouseDown")) return event->ignore();
   const QPoint at = event->position().toPoint();
-  RunAtEventBoundary([&] { window_.Event_MouseDown(at.x(), at.y()); });
+  window_.RunHandler([&] { window_.Event_MouseDown(at.x(), at.y()); });
   event->accept();
 }
 

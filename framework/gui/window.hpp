@@ -97,6 +97,11 @@ class Window : public PropertyTarget {
   // Expires when the window closes: handlers bound to the window check it.
   std::weak_ptr<void> AliveToken() const { return alive_; }
 
+  // Runs one of this window's own handlers at the event boundary. A window closed while one
+  // of its handlers runs (a close request handled at a yield inside a long loop) ends only
+  // once the outermost of them has returned, so that no handler finds its window gone.
+  bool RunHandler(const std::function<void()>& code);
+
   // The Qt side, for the framework itself and for tests.
   QWidget* Widget() const;
   QWidget* ContentArea() const;
@@ -113,12 +118,16 @@ class Window : public PropertyTarget {
   void ChooseMenuItem(MenuItem& item);
 
  private:
+  class HandlerScope;
   void EndLife();
+  void EndWhenNoHandlerRuns();
   void ApplyWindowFlags();
   void ApplySize();
   void SyncMenuActions();
 
   std::shared_ptr<int> alive_;
+  std::shared_ptr<int> exists_;  // expires only when the object is destroyed
+  int handlersRunning_ = 0;
   bool closed_ = false;
   bool visibleByLayout_ = false;
   std::string title_;

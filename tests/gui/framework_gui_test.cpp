@@ -1,7 +1,13 @@
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
+#include <QWindow>
 #include <QPlainTextEdit>
 #include <cstring>
 
+#include "framework/core/event_loop.hpp"
+#include "framework/gui/application.hpp"
 #include "framework/gui/controls.hpp"
 #include "framework/gui/picture.hpp"
 #include "framework/gui/properties.hpp"
@@ -129,6 +135,43 @@ TEST_F(FrameworkGui, AHandlerOfAClosedWindowIsANilObject) {
   framework::Canvas orphanHost(AboutWnd::implicitInstance());
   EXPECT_THROW(handler(framework::ControlEvent{orphanHost}), framework::NilObjectException);
   EXPECT_FALSE(called);
+}
+
+// A close request from the window manager, handled at a yield inside a long loop of one of
+// the window's own handlers: the Close event runs then, and the program is asked to end, but
+// the window stays whole until the handler has returned.
+TEST_F(FrameworkGui, AWindowClosedDuringItsOwnHandlerEndsAfterTheHandler) {
+  ControlWnd& w = MainWindow();
+  const QPointer<QWidget> widget = w.Widget();
+  bool closedDuringYield = false;
+  bool wholeAfterYield = false;
+  std::string readAfterYield;
+  w.PrintBtn().AddHandler(framework::Events::Action, [&](const framework::ControlEvent&) {
+    QCoreApplication::postEvent(w.Widget()->windowHandle(), new QCloseEvent);
+    QElapsedTimer waited;
+    waited.start();
+    while (framework::GetImplicitWindow("ControlWnd.ControlWnd") != nullptr &&
+           waited.elapsed() < 5000) {
+      framework::YieldToEventLoop();
+    }
+    closedDuringYield = framework::GetImplicitWindow("ControlWnd.ControlWnd") == nullptr &&
+                        framework::QuitRequested();
+    // Yield on for a while, as a long print does after the close.
+    for (int pass = 0; pass < 20; ++pass) {
+      QTest::qWait(10);
+      framework::YieldToEventLoop();
+    }
+    wholeAfterYield = !widget.isNull();
+    readAfterYield = w.OutFld().Text();
+    return false;
+  });
+  w.OutFld().SetText("report");
+  Click(w.PrintBtn());
+  EXPECT_TRUE(closedDuringYield);
+  EXPECT_TRUE(wholeAfterYield);
+  EXPECT_EQ(readAfterYield, "report");
+  // Once the handler has returned, the window ends.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return widget.isNull(); }, 5000));
 }
 
 TEST_F(FrameworkGui, ChecksTheClassOfACast) {
