@@ -132,7 +132,7 @@ bool Control::Raise(int eventNumber, int64_t x, int64_t y) {
   bool keep = false;
   for (const auto& [number, handler] : handlers_) {
     if (number != eventNumber) continue;
-    const bool ended = !RunAtEventBoundary([&] {
+    const bool ended = !owner_.RunHandler([&] {
       ControlEvent event{*this, x, y};
       if (handler(event)) keep = true;
     });
@@ -555,6 +555,23 @@ std::unique_ptr<StyledTextPrinter> TextArea::styledTextPrinter(Graphics& g, int6
 
 bool TextArea::ReadOnly() const { return static_cast<QPlainTextEdit*>(Widget())->isReadOnly(); }
 
+// The text control draws the selection of an unfocused text area in the inactive colours; a
+// text area that hides its selection makes those the colours of its text, so that nothing
+// shows until it has the focus again.
+void TextArea::ApplySelectionColours() {
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
+  QPalette palette = edit->palette();
+  const QPalette standard = QApplication::palette(edit);
+  const auto unfocused = QPalette::Inactive;
+  palette.setBrush(unfocused, QPalette::Highlight,
+                   hideSelection_ ? palette.brush(unfocused, QPalette::Base)
+                                  : standard.brush(unfocused, QPalette::Highlight));
+  palette.setBrush(unfocused, QPalette::HighlightedText,
+                   hideSelection_ ? palette.brush(unfocused, QPalette::Text)
+                                  : standard.brush(unfocused, QPalette::HighlightedText));
+  edit->setPalette(palette);
+}
+
 void TextArea::ApplyFont() {
   RectControl::ApplyFont();
   static_cast<QPlainTextEdit*>(Widget())->document()->setDefaultFont(Widget()->font());
@@ -581,11 +598,15 @@ bool TextArea::SetClassProperty(const std::string& name, const PropertyValue& va
   } else if (name == "BackgroundColor" || name == "TextColor") {
     SetColour(edit, name == "BackgroundColor" ? QPalette::Base : QPalette::Text,
               As<Color>(value));
+    ApplySelectionColours();
+  } else if (name == "HideSelection") {
+    hideSelection_ = As<bool>(value);
+    ApplySelectionColours();
   } else if (name == "TextAlignment") {
     QTextOption option = edit->document()->defaultTextOption();
     option.setAlignment(AlignmentOf(As<int64_t>(value)) & Qt::AlignHorizontal_Mask);
     edit->document()->setDefaultTextOption(option);
-  } else if (name == "Multiline" || name == "HideSelection" || name == "LineHeight" ||
+  } else if (name == "Multiline" || name == "LineHeight" ||
              name == "LineSpacing" || name == "Format" || name == "AllowSpellChecking" ||
              name == "MaximumCharactersAllowed" || name == "ValidationMask") {
     // Single spacing, no mask, no limit and no spelling check: the only settings used.

@@ -231,6 +231,8 @@ class TextArea : public RectControl {
   int64_t SelectionLength() const;
   void SetSelBold(bool bold);
   bool ReadOnly() const;
+  // True: the selection is drawn only while the text area has the focus.
+  bool HideSelection() const { return hideSelection_; }
 
   // A printer of the styled text for the page, laid out in blocks of the given width.
   std::unique_ptr<StyledTextPrinter> styledTextPrinter(Graphics& g, int64_t width) const;
@@ -242,8 +244,10 @@ class TextArea : public RectControl {
 
  private:
   const std::string& CachedText() const;
+  void ApplySelectionColours();
   struct Cache;
   std::unique_ptr<Cache> cache_;
+  bool hideSelection_ = false;
 };
 
 // A timer: after `Period` milliseconds it raises Action, once (RunMode 1) or repeatedly

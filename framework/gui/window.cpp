@@ -208,6 +208,11 @@ void Window::Constructor() {
 
 void Window::Show() {
   if (closed_) return;
+  // A window brought to the front also comes back from being minimised; a maximised one
+  // stays maximised.
+  if (widget_->isMinimized()) {
+    widget_->setWindowState((widget_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  }
   widget_->show();
   widget_->raise();
   widget_->activateWindow();

@@ -58,7 +58,7 @@ class Window : public PropertyTarget {
   bool IsEventImplemented(const std::string& eventName) const;
   const char* ClassName() const override { return Record().name.c_str(); }
 
-  // Shows the window and brings it to the front, also when it is shown already.
+  // Shows the window and brings it to the front, also when it is shown already or minimised.
   void Show();
   // Hides the window; it and its controls stay.
   void Hide();

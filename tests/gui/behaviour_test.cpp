@@ -1,6 +1,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 
@@ -227,6 +228,49 @@ TEST_F(Behaviour, EachWindowInFrontEnablesAndAnswersItsItems) {
   }
 }
 
+// Every way the program brings a window to the front also brings it back when the user has
+// minimised it.
+TEST_F(Behaviour, BringingAWindowToTheFrontRestoresItWhenMinimised) {
+  struct Path {
+    const char* name;
+    const char* minimised;  // the class of the window that is minimised and brought back
+    std::function<void(ControlWnd&, DescriptionWnd&)> bringBack;
+  };
+  const Path paths[] = {
+      {"Window > Control", "ControlWnd.ControlWnd",
+       [](ControlWnd&, DescriptionWnd& d) { d.ChooseMenuItem(ControlMenuItem()); }},
+      {"Window > Description", "DescriptionWnd.DescriptionWnd",
+       [](ControlWnd& w, DescriptionWnd&) { w.ChooseMenuItem(DescriptionMenuItem()); }},
+      {"the help button", "DescriptionWnd.DescriptionWnd",
+       [](ControlWnd& w, DescriptionWnd&) { Click(w.QuesBtn()); }},
+      {"the About window's key", "ControlWnd.ControlWnd",
+       [](ControlWnd&, DescriptionWnd&) {
+         AboutWnd& about = AboutWnd::implicitInstance();
+         about.Show();
+         QTest::keyClick(about.Widget(), Qt::Key_Space);
+       }},
+      {"the About window's timer", "ControlWnd.ControlWnd",
+       [](ControlWnd&, DescriptionWnd&) {
+         AboutWnd::implicitInstance().Timer1().Raise(framework::Events::TimerAction);
+       }},
+  };
+  for (const Path& path : paths) {
+    SCOPED_TRACE(path.name);
+    ControlWnd& w = MainWindow();
+    DescriptionWnd& d = DescriptionWnd::implicitInstance();
+    d.Show();
+    framework::Window* window = framework::GetImplicitWindow(path.minimised);
+    ASSERT_NE(window, nullptr);
+    window->Widget()->showMinimized();
+    QCoreApplication::processEvents();  // the user minimises long before the window comes back
+    ASSERT_TRUE(window->Widget()->isMinimized());
+    path.bringBack(w, d);
+    EXPECT_FALSE(window->Widget()->isMinimized());
+    EXPECT_TRUE(window->Visible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window->Widget()));
+  }
+}
+
 TEST_F(Behaviour, ClosingTheDescriptionDisablesPrint) {
   MainWindow();
   DescriptionWnd& description = DescriptionWnd::implicitInstance();
@@ -254,6 +298,49 @@ TEST_F(Behaviour, TheDescriptionBoldsTheFirst29Characters) {
     cursor.setPosition(position);  // the format of the character before the position
     EXPECT_EQ(cursor.charFormat().fontWeight() == QFont::Bold, position <= 29) << position;
   }
+}
+
+// How many pixels of the text area's first line show a selection colour.
+int SelectionPixelsInTheFirstLine(framework::TextArea& area) {
+  auto* edit = static_cast<QPlainTextEdit*>(area.Widget());
+  const QImage image = edit->viewport()->grab().toImage();
+  const QPalette standard = QApplication::palette(edit);
+  const QRgb focused = standard.color(QPalette::Active, QPalette::Highlight).rgb();
+  const QRgb unfocused = standard.color(QPalette::Inactive, QPalette::Highlight).rgb();
+  const int firstLine =
+      int(edit->document()->documentMargin()) + edit->fontMetrics().lineSpacing();
+  int count = 0;
+  for (int y = 0; y < std::min(firstLine, image.height()); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y) & RGB_MASK;
+      if (pixel == (focused & RGB_MASK) || pixel == (unfocused & RGB_MASK)) ++count;
+    }
+  }
+  return count;
+}
+
+// The bold title run stays selected after the window opens; the help text hides that
+// selection while it does not have the focus, and shows it again when it gets the focus.
+TEST_F(Behaviour, TheDescriptionShowsItsSelectionOnlyWithTheFocus) {
+  ControlWnd& main = MainWindow();
+  DescriptionWnd& d = DescriptionWnd::implicitInstance();
+  d.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(d.Widget()));
+  ASSERT_TRUE(d.DescribeFld2().HideSelection());
+  ASSERT_EQ(d.DescribeFld2().SelectionLength(), 29);
+  main.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main.Widget()));
+  ASSERT_FALSE(d.DescribeFld2().Widget()->hasFocus());
+  EXPECT_EQ(SelectionPixelsInTheFirstLine(d.DescribeFld2()), 0);
+  d.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(d.Widget()));
+  d.DescribeFld2().Widget()->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d.DescribeFld2().Widget()->hasFocus(); }));
+  EXPECT_GT(SelectionPixelsInTheFirstLine(d.DescribeFld2()), 100);
+  // Within the window too: the focus on another control hides it again.
+  d.DescribeFld().Widget()->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d.DescribeFld2().Widget()->hasFocus(); }));
+  EXPECT_EQ(SelectionPixelsInTheFirstLine(d.DescribeFld2()), 0);
 }
 
 TEST_F(Behaviour, TheDescriptionKeepsItsEditsUntilItCloses) {
