@@ -240,7 +240,7 @@ class FileTest : public testing::Test {
     std::filesystem::create_directories(folder_);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) {
+  std::filesystem::path Write(const std::filesystem::path& name, const std::string& bytes) {
     const auto path = folder_ / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
@@ -287,6 +287,41 @@ TEST_F(FileTest, AMissingFileOrAFolderCannotBeOpened) {
   const FolderItem folder(folder_);
   EXPECT_TRUE(folder.Exists());
   EXPECT_EQ(folder.OpenAsTextFile(), nullptr);
+}
+
+TEST_F(FileTest, OpensAndNamesAFileWhoseNameIsNotAscii) {
+  // Windows names files in UTF-16 and its narrow functions go through the ANSI code page:
+  // accented letters come out as other bytes there, and Chinese or a character beyond the
+  // Basic Multilingual Plane cannot be named at all. The name is given as characters and
+  // expected back as UTF-8 bytes.
+  struct Case {
+    std::filesystem::path name;
+    std::string utf8;
+  };
+  const Case cases[] = {
+      // données-Ärger-测试.txt
+      {u8"donn\u00E9es-\u00C4rger-\u6D4B\u8BD5.txt",
+       "donn\xC3\xA9" "es-\xC3\x84rger-\xE6\xB5\x8B\xE8\xAF\x95.txt"},
+      // a grinning face, which UTF-16 writes as a surrogate pair
+      {u8"\U0001F600.txt", "\xF0\x9F\x98\x80.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.utf8));
+    const FolderItem item(Write(c.name, "1\t99\t100\r\n2\t95\t106\r\n"));
+    ASSERT_TRUE(item.Exists());
+    EXPECT_EQ(item.Name(), c.utf8);
+    auto in = item.OpenAsTextFile();
+    ASSERT_NE(in, nullptr);
+    EXPECT_EQ(ReadAll(*in), (std::vector<std::string>{"1\t99\t100", "2\t95\t106"}));
+    std::filesystem::remove(item.Path());
+  }
+  // A file chosen in a dialog arrives as the path the folder lists, not as one built here.
+  Write(cases[0].name, "");
+  std::vector<std::string> listed;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+    listed.push_back(FolderItem(entry.path()).Name());
+  }
+  EXPECT_EQ(listed, std::vector<std::string>{cases[0].utf8});
 }
 
 TEST(Date, GivesNonEmptyShortForms) {

@@ -25,7 +25,11 @@ std::locale UserLocale() {
 std::string LocalText(std::chrono::system_clock::time_point moment, const char* pattern) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(moment);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
   localtime_r(&seconds, &local);
+#endif
   std::ostringstream out;
   out.imbue(UserLocale());
   out << std::put_time(&local, pattern);

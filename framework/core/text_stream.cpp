@@ -76,12 +76,23 @@ bool FolderItem::Exists() const {
   return std::filesystem::exists(path_, error);
 }
 
-std::string FolderItem::Name() const { return path_.filename().string(); }
+std::string FolderItem::Name() const {
+  // UTF-8 on every system and with every standard library: on Windows, Microsoft's string()
+  // converts through the ANSI code page, which cannot hold every name.
+  const std::u8string name = path_.filename().u8string();
+  return std::string(name.begin(), name.end());
+}
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
   std::error_code error;
   if (std::filesystem::is_directory(path_, error)) return nullptr;
+#ifdef _WIN32
+  // Windows paths are wide; the narrow fopen would take the ANSI code page and miss names
+  // outside it.
+  std::FILE* file = _wfopen(path_.c_str(), L"rb");
+#else
   std::FILE* file = std::fopen(path_.c_str(), "rb");
+#endif
   if (file == nullptr) return nullptr;
   return std::make_unique<TextInputStream>(file);
 }
