@@ -101,6 +101,12 @@ const framework::ClassRecord& AboutWnd::Class() {
   return record;
 }
 
+const framework::ClassRecord& AboutWnd::TimerClass() {
+  static const framework::ClassRecord& record =
+      framework::RegisterClassRecord({"AboutWnd.AboutWnd.Timer1", "Timer", {"Action"}});
+  return record;
+}
+
 AboutWnd& AboutWnd::implicitInstance() { return ImplicitInstanceOf<AboutWnd>(); }
 
 void AboutWnd::Layout() {

@@ -25,6 +25,8 @@ class AboutWnd : public ProgramWindow {
 
   static const framework::ClassRecord& Class();
   const framework::ClassRecord& Record() const override { return Class(); }
+  // The class of the window's own timer, which ties the timer to its window.
+  static const framework::ClassRecord& TimerClass();
 
   static AboutWnd& implicitInstance();
 

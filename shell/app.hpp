@@ -6,8 +6,9 @@
 // The application object: the program's version data and its menu bar.
 class App : public framework::Application {
  public:
-  App() { Constructor(); }
-  void Constructor() {}
+  App() = default;
+  // Start-up runs it once, when it makes the application object.
+  void Constructor() override {}
   static const framework::ClassRecord& Class();
   const framework::ClassRecord& Record() const override { return Class(); }
 

@@ -66,6 +66,13 @@ MenuItem& LookupInstalled(const std::string& name) {
 
 std::unique_ptr<Menu> Menu::implicitInstance_;
 
+// The bar handles no events: the windows answer its items.
+const framework::ClassRecord& Menu::Class() {
+  static const framework::ClassRecord& record =
+      framework::RegisterClassRecord({"Menu", "MenuBar", {}});
+  return record;
+}
+
 Menu& Menu::implicitInstance() {
   if (!implicitInstance_) {
     auto bar = std::make_unique<Menu>();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/gui/menu.hpp"
+#include "framework/gui/window.hpp"
 
 // The menu bar: an empty menu, File, Edit, Window and another empty menu. It acts on no item
 // itself: the window in front answers the items it registered.
@@ -18,6 +19,7 @@ class Menu : public framework::MenuBar {
 
   // The bar's one instance, built on first use.
   static Menu& implicitInstance();
+  static const framework::ClassRecord& Class();
 
  private:
   static std::unique_ptr<Menu> implicitInstance_;

@@ -17,6 +17,8 @@ void PerformInitializers() {
   FileTypes::pAllFileTypes.clear();
   // The class records, before any window exists.
   ControlWnd::Class();
+  Menu::Class();
+  AboutWnd::TimerClass();
   AboutWnd::Class();
   DescriptionWnd::Class();
   App::Class();
@@ -27,7 +29,7 @@ void InitFileTypes() { FileTypes::Initialize(); }
 
 void NewAppInstance() {
   static App app;
-  app.Constructor();
+  app.Construct();
   framework::Application::VersionData version;
   version.MajorVersion = 4;
   version.MinorVersion = 0;

@@ -43,6 +43,11 @@ void YieldToQt() {
 
 const char* Application::ClassName() const { return Record().name.c_str(); }
 
+void Application::Construct() {
+  ++constructorRuns_;
+  Constructor();
+}
+
 void Application::SetVersionData(const VersionData& data) { version_ = data; }
 
 void Application::SetSupportsHiDPI(bool supported) {

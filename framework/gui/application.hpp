@@ -29,6 +29,12 @@ class Application {
   Application() = default;
   virtual ~Application() = default;
 
+  // The class's own constructor operation, apart from the C++ constructor: the program runs it
+  // once on the object it registers, through Construct, which counts the runs.
+  virtual void Constructor() {}
+  void Construct();
+  int64_t ConstructorRuns() const { return constructorRuns_; }
+
   void SetVersionData(const VersionData& data);
   const VersionData& Version() const { return version_; }
 
@@ -45,6 +51,7 @@ class Application {
  private:
   VersionData version_;
   framework::MenuBar* menuBar_ = nullptr;
+  int64_t constructorRuns_ = 0;
 };
 
 class Picture;

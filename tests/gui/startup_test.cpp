@@ -36,6 +36,27 @@ TEST_F(StartUp, PreparesEverythingBeforeTheFirstWindow) {
   EXPECT_EQ(Module1::gScores.UBound(2), 3);
 }
 
+TEST_F(StartUp, BuildsEveryClassRecordAndRunsTheApplicationsConstructorOnce) {
+  struct Record {
+    const char* name;
+    const char* base;
+  };
+  const Record records[] = {
+      {"ControlWnd.ControlWnd", "Window"}, {"Menu", "MenuBar"},
+      {"AboutWnd.AboutWnd.Timer1", "Timer"}, {"AboutWnd.AboutWnd", "Window"},
+      {"DescriptionWnd.DescriptionWnd", "Window"}, {"App", "Application"},
+  };
+  for (const Record& r : records) {
+    const framework::ClassRecord* record = framework::LookupClassRecord(r.name);
+    ASSERT_NE(record, nullptr) << r.name;
+    EXPECT_EQ(record->base, r.base) << r.name;
+  }
+  EXPECT_TRUE(framework::LookupClassRecord("AboutWnd.AboutWnd.Timer1")->Handles("Action"));
+  EXPECT_EQ(App::implicitInstance().ConstructorRuns(), 1);
+  // Making an application object runs no Constructor by itself.
+  EXPECT_EQ(App().ConstructorRuns(), 0);
+}
+
 TEST_F(StartUp, TheDefaultWindowIsTheAboutWindowAlone) {
   Startup::LateStartup();
   const auto windows = framework::OpenWindows();
