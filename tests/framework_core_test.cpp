@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -93,6 +94,45 @@ TEST(Format, RoundsHalfAwayFromZeroOnTheExactValue) {
   EXPECT_EQ(Format(1.0, "-.000"), "1.000");
   EXPECT_EQ(Format(0.5, "-.000"), ".500");
   EXPECT_EQ(Format(-0.5, "-.000"), "-.500");
+}
+
+TEST(Format, ShowsTheWholeOfTheLargestAndSmallestDoubles) {
+  const double largest = std::numeric_limits<double>::max();
+  const std::string text = Format(largest, "#########.00");
+  EXPECT_EQ(text.size(), 309u + 3u);
+  EXPECT_EQ(text.substr(0, 6), "179769");
+  EXPECT_EQ(text.substr(text.size() - 3), ".00");
+  EXPECT_EQ(Format(-largest, ".0000").size(), 1u + 309u + 5u);
+  EXPECT_EQ(Format(std::numeric_limits<double>::denorm_min(), ".0000"), ".0000");
+}
+
+// Qt sets the C library's locale from the user's environment; the texts of numbers must not
+// follow it, or a comma as the decimal point would wreck every figure of the report.
+TEST(NumberTexts, IgnoreTheDecimalCommaOfTheUsersLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  const char* comma = nullptr;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252", "de-DE"}) {
+    if (std::setlocale(LC_ALL, name) != nullptr && std::localeconv()->decimal_point[0] == ',') {
+      comma = name;
+      break;
+    }
+  }
+  if (comma == nullptr) {
+    std::setlocale(LC_ALL, saved.c_str());
+    GTEST_SKIP() << "no locale with a decimal comma here (scripts/install-deps.sh makes de_DE.UTF-8)";
+  }
+  SCOPED_TRACE(comma);
+  const std::string formatted[] = {Format(95.0, "#########.00"), Format(0.726, "-.000"),
+                                   Format(-1.78, "-#########.000"), Format(0.013, ".0000")};
+  const std::string str = Str(2.7);
+  const double val = Val("2.7");
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(formatted[0], "95.00");
+  EXPECT_EQ(formatted[1], ".726");
+  EXPECT_EQ(formatted[2], "-1.780");
+  EXPECT_EQ(formatted[3], ".0130");
+  EXPECT_EQ(str, "2.7");
+  EXPECT_EQ(val, 2.7);
 }
 
 TEST(Format, ShowsNoMinusSignOnAValueThatRoundsToZero) {

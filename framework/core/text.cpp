@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace framework {
@@ -171,11 +170,14 @@ std::string Format(double value, std::string_view mask) {
   }
 
   // The exact decimal expansion of the Double, so that rounding half away from zero looks at
-  // the value itself and not at an already rounded text.
+  // the value itself and not at an already rounded text. to_chars, not printf: printf takes
+  // the decimal point of the C locale, which Qt sets from the user's environment, and a comma
+  // there would make nonsense of every figure.
   static constexpr int kExactDigits = 1080;
   std::array<char, 1500> exact{};
-  std::snprintf(exact.data(), exact.size(), "%.*f", kExactDigits, std::fabs(value));
-  std::string digits(exact.data());
+  const auto written = std::to_chars(exact.data(), exact.data() + exact.size(), std::fabs(value),
+                                     std::chars_format::fixed, kExactDigits);
+  std::string digits(exact.data(), written.ptr);
   const std::size_t dot = digits.find('.');
   std::string integerPart = digits.substr(0, dot);
   std::string fraction = digits.substr(dot + 1, static_cast<std::size_t>(decimals));
