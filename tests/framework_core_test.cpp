@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <array>
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +34,9 @@ TEST(Val, ReadsTheNumberAtTheStartOfTheText) {
       {"1e", 1.0},      {"1e+", 1.0},    {"7e2x", 700.0},    {"-", 0.0},      {".", 0.0},
       {"0x1A", 0.0},    {"inf", 0.0},    {"nan", 0.0},       {"\t5", 0.0},    {"1,5", 1.0},
       {"  -12.5e1z", -125.0}, {"099", 99.0}, {"1e-999", 0.0},
+      // Whole numbers up to fifteen digits take a road of their own; longer ones do not.
+      {"123456789012345", 123456789012345.0}, {"-0099", -99.0}, {"-0", 0.0},
+      {"1234567890123456789", 1234567890123456789.0},
   };
   for (const Case& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
 }
@@ -55,6 +61,37 @@ TEST(Str, GivesTheShortestTextWithAtMostSevenDigits) {
   for (const Case& c : cases) EXPECT_EQ(Str(c.value), c.expected) << c.value;
   EXPECT_EQ(Str(int64_t{-42}), "-42");
   EXPECT_EQ(Str(int64_t{9999}), "9999");
+}
+
+// printf's "%.7g" in the C locale is the definition of the default text of a Double; Str must
+// give it for whole numbers, short decimals, long fractions and any bit pattern alike.
+TEST(Str, AgreesWithSevenSignificantDigitsOfPrintf) {
+  std::mt19937_64 random(20261210);
+  std::vector<double> values = {1e6, 1e7, 9999999.0, 10000001.0, 1234567.5, 0.0001, 0.00001,
+                                1e-5 * 1.5, 123456.75, 99999995.0, 0.1 + 0.2, 1.0 / 3.0,
+                                9999999.5, 0.99999995, 4.35, -2.675};
+  for (int i = 0; i < 100000; ++i) {
+    // A decimal of up to nine digits at some power of ten, as scores in a file are written.
+    const auto mantissa = static_cast<double>(random() % 1000000000);
+    const int exponent = static_cast<int>(random() % 25) - 12;
+    const double sign = random() % 2 == 0 ? 1.0 : -1.0;
+    values.push_back(sign * mantissa * std::pow(10.0, exponent));
+    // Any finite Double at all.
+    const uint64_t bits = random();
+    double any = 0.0;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  int mismatches = 0;
+  for (double value : values) {
+    if (value == 0.0) continue;
+    std::array<char, 64> expected{};
+    std::snprintf(expected.data(), expected.size(), "%.7g", value);
+    if (Str(value) != expected.data() && ++mismatches <= 10) {
+      ADD_FAILURE() << std::hexfloat << value << ": " << Str(value) << " against " << expected.data();
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Format, RendersEachMaskOfTheReport) {
@@ -303,6 +340,31 @@ TEST_F(FileTest, ReadsAFileAcrossItsBufferBoundaries) {
   EXPECT_EQ(ReadAll(*in), expected);
   EXPECT_FALSE(in->ReadError());
   in->Close();
+}
+
+// The file is read in chunks of 64 KiB: a CR LF split between two chunks is one line end, and
+// a line longer than a chunk comes out whole.
+TEST_F(FileTest, JoinsWhatTheChunksOfTheFileSplit) {
+  constexpr std::size_t kChunk = 64 * 1024;
+  struct Case {
+    const char* name;
+    std::string text;
+    std::vector<std::string> lines;
+  };
+  const std::string before(kChunk - 1, 'a');  // the CR is the last byte of the first chunk
+  const std::string longLine(3 * kChunk + 17, 'b');
+  const Case cases[] = {
+      {"CR LF across chunks", before + "\r\nnext\r\n", {before, "next"}},
+      {"CR alone at a chunk's end", before + "\rnext", {before, "next"}},
+      {"a line over three chunks", "x\n" + longLine + "\ny", {"x", longLine, "y"}},
+      {"a mark and a long line", "\xEF\xBB\xBF" + longLine, {longLine}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto in = FolderItem(Write("chunks.txt", c.text)).OpenAsTextFile();
+    ASSERT_NE(in, nullptr);
+    EXPECT_EQ(ReadAll(*in), c.lines);
+  }
 }
 
 TEST_F(FileTest, KeepsBytesAsTheyAre) {

@@ -50,21 +50,18 @@ int TextInputStream::Peek() {
   return static_cast<unsigned char>(buffer_[position_]);
 }
 
-int TextInputStream::Next() {
-  const int c = Peek();
-  if (c != EOF) ++position_;
-  return c;
-}
-
 std::string TextInputStream::ReadLine() {
   std::string line;
-  for (int c = Next(); c != EOF; c = Next()) {
-    if (c == '\n') break;
-    if (c == '\r') {
-      if (Peek() == '\n') Next();
-      break;
-    }
-    line += static_cast<char>(c);
+  // A line is taken from the buffer a run at a time; it may go on in the next chunk.
+  while (Peek() != EOF) {
+    std::size_t end = position_;
+    while (end < buffer_.size() && buffer_[end] != '\n' && buffer_[end] != '\r') ++end;
+    line.append(buffer_, position_, end - position_);
+    position_ = end;
+    if (end == buffer_.size()) continue;
+    const char lineEnd = buffer_[position_++];
+    if (lineEnd == '\r' && Peek() == '\n') ++position_;
+    return line;
   }
   return line;
 }

@@ -31,7 +31,6 @@ class TextInputStream {
 
  private:
   int Peek();
-  int Next();
   bool Fill();
   void SkipByteOrderMark();
 
