@@ -115,8 +115,9 @@ AnalysisResult WideResult() {
 
 TEST(ReportColumns, KeepWideValuesWholeAndShowNonFiniteValues) {
   const std::string report = AnalysisReport(WideResult(), AnalysisVariant::Raw, "\r\n");
-  EXPECT_NE(report.find("     1      5        1.00 123456789.25     .500 -12345678.500       NAN\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      report.find("     1      5        1.00 123456789.25     .500 -12345678.500       NAN\r\n"),
+      std::string::npos);
   EXPECT_NE(report.find(" Total     10        1.00 123456789.25"), std::string::npos);
   EXPECT_NE(report.find("Simultaneous            NAN           2,6               NAN\r\n"),
             std::string::npos);
@@ -189,7 +190,9 @@ enum class Fit { Shorter, Fills, Overflows };
 
 // How much longer than its fixed width the row becomes: one blank in front of a value that
 // fills its column, and that blank and the extra character of one that overflows it.
-std::size_t Growth(Fit fit) { return fit == Fit::Shorter ? 0 : fit == Fit::Fills ? 1 : 2; }
+std::size_t Growth(Fit fit) {
+  return fit == Fit::Shorter ? 0 : fit == Fit::Fills ? 1 : 2;
+}
 
 const char* NameOf(Fit fit) {
   return fit == Fit::Shorter ? "shorter" : fit == Fit::Fills ? "fills" : "overflows";
@@ -313,8 +316,8 @@ TEST(RightAlign, SetsAValueThatFillsItsColumnApartFromTheOneBefore) {
     const char* expected;
   };
   const Case cases[] = {
-      {"1", 7, "      1"},       {"123456", 7, " 123456"}, {"1234567", 7, " 1234567"},
-      {"-1234567", 7, " -1234567"}, {"", 9, "         "},   {".88", 21, "                  .88"},
+      {"1", 7, "      1"},          {"123456", 7, " 123456"}, {"1234567", 7, " 1234567"},
+      {"-1234567", 7, " -1234567"}, {"", 9, "         "},     {".88", 21, "                  .88"},
   };
   for (const Case& c : cases) EXPECT_EQ(RightAlignAfter(c.text, c.width), c.expected) << c.text;
 }

@@ -158,14 +158,10 @@ TEST_F(Loader, KeepsEveryListedValueWholeAndApartFromTheOneBefore) {
     const char* y;
   };
   const Case cases[] = {
-      {"code shorter", "2.7", "1", "1"},
-      {"code fills", "-0.1234", "1", "1"},
-      {"code overflows", "0.0001234", "1", "1"},
-      {"X shorter", "1", "-12345.5", "1"},
-      {"X fills", "1", "-123456.7", "1"},
-      {"X overflows", "1", "123455600", "1"},
-      {"Y shorter", "1", "1", "123456.7"},
-      {"Y fills", "1", "1", "-123456.7"},
+      {"code shorter", "2.7", "1", "1"},         {"code fills", "-0.1234", "1", "1"},
+      {"code overflows", "0.0001234", "1", "1"}, {"X shorter", "1", "-12345.5", "1"},
+      {"X fills", "1", "-123456.7", "1"},        {"X overflows", "1", "123455600", "1"},
+      {"Y shorter", "1", "1", "123456.7"},       {"Y fills", "1", "1", "-123456.7"},
       {"Y overflows", "1", "1", "-0.0001234"},
   };
   for (const Case& c : cases) {
@@ -173,8 +169,8 @@ TEST_F(Loader, KeepsEveryListedValueWholeAndApartFromTheOneBefore) {
     const std::string firstLine = std::string(c.code) + "\t" + c.x + "\t" + c.y + "\n";
     const LoadRun run = RunLoad(firstLine + "1\t2\t2\n2\t3\t4\n");
     ASSERT_EQ(Module1::dirtyData, "yes");
-    const std::vector<std::string> values = {"1.", Str(Module1::gArray(1, 1)),
-                                             Str(Module1::gArray(1, 2)), Str(Module1::gArray(1, 3))};
+    const std::vector<std::string> values = {
+        "1.", Str(Module1::gArray(1, 1)), Str(Module1::gArray(1, 2)), Str(Module1::gArray(1, 3))};
     const std::string rowStart = "\r\n Case   Category    X        Y\r\n";
     const std::size_t at = run.appended.find(rowStart);
     ASSERT_NE(at, std::string::npos);
@@ -222,7 +218,8 @@ LoadOutcome LoadAndReport(const std::string& fileText, const std::string& fileNa
 
 TEST_F(Loader, AByteOrderMarkChangesNoCaseListingOrReport) {
   const LoadOutcome plain = LoadAndReport(kHelpExample, "plain.txt");
-  const LoadOutcome marked = LoadAndReport(std::string("\xEF\xBB\xBF") + kHelpExample, "marked.txt");
+  const LoadOutcome marked =
+      LoadAndReport(std::string("\xEF\xBB\xBF") + kHelpExample, "marked.txt");
   EXPECT_TRUE(marked.messages.empty());
   ASSERT_EQ(plain.cases.size(), 27u);
   EXPECT_EQ(marked.cases, plain.cases);

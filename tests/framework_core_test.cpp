@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <array>
+#include <clocale>
 #include <cmath>
-#include <cstring>
-#include <random>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "framework/core/arrays.hpp"
@@ -29,13 +29,33 @@ TEST(Val, ReadsTheNumberAtTheStartOfTheText) {
     double expected;
   };
   const Case cases[] = {
-      {"12abc", 12.0},  {" 7", 7.0},     {"-0.5", -0.5},     {"abc", 0.0},    {"", 0.0},
-      {"+3", 3.0},      {".25", 0.25},   {"5.", 5.0},        {"1e3", 1000.0}, {"2.5E-2", 0.025},
-      {"1e", 1.0},      {"1e+", 1.0},    {"7e2x", 700.0},    {"-", 0.0},      {".", 0.0},
-      {"0x1A", 0.0},    {"inf", 0.0},    {"nan", 0.0},       {"\t5", 0.0},    {"1,5", 1.0},
-      {"  -12.5e1z", -125.0}, {"099", 99.0}, {"1e-999", 0.0},
+      {"12abc", 12.0},
+      {" 7", 7.0},
+      {"-0.5", -0.5},
+      {"abc", 0.0},
+      {"", 0.0},
+      {"+3", 3.0},
+      {".25", 0.25},
+      {"5.", 5.0},
+      {"1e3", 1000.0},
+      {"2.5E-2", 0.025},
+      {"1e", 1.0},
+      {"1e+", 1.0},
+      {"7e2x", 700.0},
+      {"-", 0.0},
+      {".", 0.0},
+      {"0x1A", 0.0},
+      {"inf", 0.0},
+      {"nan", 0.0},
+      {"\t5", 0.0},
+      {"1,5", 1.0},
+      {"  -12.5e1z", -125.0},
+      {"099", 99.0},
+      {"1e-999", 0.0},
       // Whole numbers up to fifteen digits take a road of their own; longer ones do not.
-      {"123456789012345", 123456789012345.0}, {"-0099", -99.0}, {"-0", 0.0},
+      {"123456789012345", 123456789012345.0},
+      {"-0099", -99.0},
+      {"-0", 0.0},
       {"1234567890123456789", 1234567890123456789.0},
   };
   for (const Case& c : cases) EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
@@ -67,9 +87,9 @@ TEST(Str, GivesTheShortestTextWithAtMostSevenDigits) {
 // give it for whole numbers, short decimals, long fractions and any bit pattern alike.
 TEST(Str, AgreesWithSevenSignificantDigitsOfPrintf) {
   std::mt19937_64 random(20261210);
-  std::vector<double> values = {1e6, 1e7, 9999999.0, 10000001.0, 1234567.5, 0.0001, 0.00001,
-                                1e-5 * 1.5, 123456.75, 99999995.0, 0.1 + 0.2, 1.0 / 3.0,
-                                9999999.5, 0.99999995, 4.35, -2.675};
+  std::vector<double> values = {1e6,       1e7,        9999999.0, 10000001.0, 1234567.5, 0.0001,
+                                0.00001,   1e-5 * 1.5, 123456.75, 99999995.0, 0.1 + 0.2, 1.0 / 3.0,
+                                9999999.5, 0.99999995, 4.35,      -2.675};
   for (int i = 0; i < 100000; ++i) {
     // A decimal of up to nine digits at some power of ten, as scores in a file are written.
     const auto mantissa = static_cast<double>(random() % 1000000000);
@@ -88,7 +108,8 @@ TEST(Str, AgreesWithSevenSignificantDigitsOfPrintf) {
     std::array<char, 64> expected{};
     std::snprintf(expected.data(), expected.size(), "%.7g", value);
     if (Str(value) != expected.data() && ++mismatches <= 10) {
-      ADD_FAILURE() << std::hexfloat << value << ": " << Str(value) << " against " << expected.data();
+      ADD_FAILURE() << std::hexfloat << value << ": " << Str(value) << " against "
+                    << expected.data();
     }
   }
   EXPECT_EQ(mismatches, 0);
@@ -148,7 +169,8 @@ TEST(Format, ShowsTheWholeOfTheLargestAndSmallestDoubles) {
 TEST(NumberTexts, IgnoreTheDecimalCommaOfTheUsersLocale) {
   const std::string saved = std::setlocale(LC_ALL, nullptr);
   const char* comma = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252", "de-DE"}) {
+  for (const char* name :
+       {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252", "de-DE"}) {
     if (std::setlocale(LC_ALL, name) != nullptr && std::localeconv()->decimal_point[0] == ',') {
       comma = name;
       break;
@@ -156,7 +178,8 @@ TEST(NumberTexts, IgnoreTheDecimalCommaOfTheUsersLocale) {
   }
   if (comma == nullptr) {
     std::setlocale(LC_ALL, saved.c_str());
-    GTEST_SKIP() << "no locale with a decimal comma here (scripts/install-deps.sh makes de_DE.UTF-8)";
+    GTEST_SKIP()
+        << "no locale with a decimal comma here (scripts/install-deps.sh makes de_DE.UTF-8)";
   }
   SCOPED_TRACE(comma);
   const std::string formatted[] = {Format(95.0, "#########.00"), Format(0.726, "-.000"),
@@ -293,12 +316,15 @@ TEST(TextInputStream, DropsAByteOrderMarkAtTheVeryStartOnly) {
   };
   const Case cases[] = {
       {mark + "1\t2\t3\n4", {"1\t2\t3", "4"}},
-      {mark, {""}},                                  // a mark alone is an empty text
+      {mark, {""}},  // a mark alone is an empty text
       {mark + "\n", {""}},
-      {mark + mark + "a", {mark + "a"}},             // only the first mark goes
-      {"a\n" + mark + "b", {"a", mark + "b"}},      // a mark after the start stays
+      {mark + mark + "a", {mark + "a"}},        // only the first mark goes
+      {"a\n" + mark + "b", {"a", mark + "b"}},  // a mark after the start stays
       {" " + mark, {" " + mark}},
-      {"\xEF\xBB" "a", {"\xEF\xBB" "a"}},          // the start of a mark is not one
+      {"\xEF\xBB"
+       "a",
+       {"\xEF\xBB"
+        "a"}},  // the start of a mark is not one
       {"\xEF\xBB", {"\xEF\xBB"}},
       {"\xEF", {"\xEF"}},
   };
@@ -376,7 +402,9 @@ TEST_F(FileTest, KeepsBytesAsTheyAre) {
 }
 
 TEST_F(FileTest, DropsTheByteOrderMarkOfAFile) {
-  const FolderItem item(Write("marked.txt", "\xEF\xBB\xBF" "1\t99\t100\r\n2\t95\t106\r\n"));
+  const FolderItem item(Write("marked.txt",
+                              "\xEF\xBB\xBF"
+                              "1\t99\t100\r\n2\t95\t106\r\n"));
   auto in = item.OpenAsTextFile();
   ASSERT_NE(in, nullptr);
   EXPECT_EQ(ReadAll(*in), (std::vector<std::string>{"1\t99\t100", "2\t95\t106"}));
@@ -403,7 +431,8 @@ TEST_F(FileTest, OpensAndNamesAFileWhoseNameIsNotAscii) {
   const Case cases[] = {
       // données-Ärger-测试.txt
       {u8"donn\u00E9es-\u00C4rger-\u6D4B\u8BD5.txt",
-       "donn\xC3\xA9" "es-\xC3\x84rger-\xE6\xB5\x8B\xE8\xAF\x95.txt"},
+       "donn\xC3\xA9"
+       "es-\xC3\x84rger-\xE6\xB5\x8B\xE8\xAF\x95.txt"},
       // a grinning face, which UTF-16 writes as a surrogate pair
       {u8"\U0001F600.txt", "\xF0\x9F\x98\x80.txt"},
   };

@@ -38,7 +38,9 @@ std::string LocalText(std::chrono::system_clock::time_point moment, const char* 
 
 }  // namespace
 
-void SetClock(Clock clock) { CurrentClock() = std::move(clock); }
+void SetClock(Clock clock) {
+  CurrentClock() = std::move(clock);
+}
 
 std::chrono::system_clock::time_point Now() {
   const Clock& clock = CurrentClock();

@@ -606,8 +606,8 @@ bool TextArea::SetClassProperty(const std::string& name, const PropertyValue& va
     QTextOption option = edit->document()->defaultTextOption();
     option.setAlignment(AlignmentOf(As<int64_t>(value)) & Qt::AlignHorizontal_Mask);
     edit->document()->setDefaultTextOption(option);
-  } else if (name == "Multiline" || name == "LineHeight" ||
-             name == "LineSpacing" || name == "Format" || name == "AllowSpellChecking" ||
+  } else if (name == "Multiline" || name == "LineHeight" || name == "LineSpacing" ||
+             name == "Format" || name == "AllowSpellChecking" ||
              name == "MaximumCharactersAllowed" || name == "ValidationMask") {
     // Single spacing, no mask, no limit and no spelling check: the only settings used.
   } else {

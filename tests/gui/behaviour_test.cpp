@@ -307,8 +307,7 @@ int SelectionPixelsInTheFirstLine(framework::TextArea& area) {
   const QPalette standard = QApplication::palette(edit);
   const QRgb focused = standard.color(QPalette::Active, QPalette::Highlight).rgb();
   const QRgb unfocused = standard.color(QPalette::Inactive, QPalette::Highlight).rgb();
-  const int firstLine =
-      int(edit->document()->documentMargin()) + edit->fontMetrics().lineSpacing();
+  const int firstLine = int(edit->document()->documentMargin()) + edit->fontMetrics().lineSpacing();
   int count = 0;
   for (int y = 0; y < std::min(firstLine, image.height()); ++y) {
     for (int x = 0; x < image.width(); ++x) {

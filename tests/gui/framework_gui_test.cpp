@@ -1,9 +1,9 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
-#include <QPlainTextEdit>
 #include <cstring>
 
 #include "framework/core/event_loop.hpp"

@@ -42,8 +42,8 @@ TEST_F(StartUp, BuildsEveryClassRecordAndRunsTheApplicationsConstructorOnce) {
     const char* base;
   };
   const Record records[] = {
-      {"ControlWnd.ControlWnd", "Window"}, {"Menu", "MenuBar"},
-      {"AboutWnd.AboutWnd.Timer1", "Timer"}, {"AboutWnd.AboutWnd", "Window"},
+      {"ControlWnd.ControlWnd", "Window"},         {"Menu", "MenuBar"},
+      {"AboutWnd.AboutWnd.Timer1", "Timer"},       {"AboutWnd.AboutWnd", "Window"},
       {"DescriptionWnd.DescriptionWnd", "Window"}, {"App", "Application"},
   };
   for (const Record& r : records) {
