@@ -8,17 +8,7 @@ packages=(
   qt6-base-dev fonts-dejavu-core fonts-urw-base35 locales
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash "$(dirname "$0")/apt-install-missing.sh" "${packages[@]}"
 
 # A locale with a decimal comma, so that the tests can show that no number text follows it.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
