@@ -6,14 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 windres=x86_64-w64-mingw32-windres
-if ! command -v "$windres" >/dev/null; then
-  echo "Installing: binutils-mingw-w64-x86-64"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends \
-    binutils-mingw-w64-x86-64
-fi
+bash scripts/apt-install-missing.sh binutils-mingw-w64-x86-64
 
 # windres runs the script through a C preprocessor, by default the cross gcc, which the binutils
 # package does not bring; the host's cpp does the same job for this script.
