@@ -8,39 +8,61 @@
 
 namespace {
 
-// Raw and deviation sums of one set of cases.
+// Sums of one set of cases: the sums of X and Y for the means, then the sums of squares and
+// products of the deviations from those means. The line and r come from the deviation sums:
+// the raw-sum forms n·Sxy − Sx·Sy and n·Sxx − Sx² cancel away their digits when the scores
+// lie far from zero against their spread.
 struct Sums {
-  double Sx = 0, Sy = 0, Sxx = 0, Syy = 0, Sxy = 0;
+  double Sx = 0, Sy = 0;
   double mx = 0, my = 0;
+  double Ex = 0, Ey = 0;  // deviations from the means, summed: 0 but for rounding
   double Dxx = 0, Dyy = 0, Dxy = 0;
 
   void AddRaw(double x, double y) {
     Sx += x;
     Sy += y;
-    Sxx += x * x;
-    Syy += y * y;
-    Sxy += x * y;
+  }
+  void SetMeans(double n) {
+    mx = Sx / n;
+    my = Sy / n;
+  }
+  void AddMeanError(double x, double y) {
+    Ex += x - mx;
+    Ey += y - my;
+  }
+  // A mean taken as a sum over n is off by the rounding of the sum. Its deviations show that
+  // error, and taking it out makes the mean of values that are all equal exactly that value,
+  // so that their deviations are exactly 0: a group whose X values are all equal then has no
+  // line, instead of one fitted to rounding noise.
+  void CorrectMeans(double n) {
+    mx += Ex / n;
+    my += Ey / n;
+    Ex = Ey = 0;
   }
   void AddDeviation(double x, double y) {
     const double dx = x - mx;
     const double dy = y - my;
+    Ex += dx;
+    Ey += dy;
     Dxx += dx * dx;
     Dyy += dy * dy;
     Dxy += dx * dy;
   }
+  // Even so the mean is only the Double nearest to it, and every sum of squares or products
+  // about it is too large by n times the product of the two means' errors. Far from zero
+  // that is the first digit to go; the deviations' own sums measure it.
+  void CorrectDeviationSums(double n) {
+    Dxx -= Ex * Ex / n;
+    Dyy -= Ey * Ey / n;
+    Dxy -= Ex * Ey / n;
+  }
+  // Least-squares slope of Y on X.
+  double Slope() const { return Dxy / Dxx; }
+  // Correlation of X and Y.
+  double Correlation() const { return Dxy / std::sqrt(Dxx * Dyy); }
   // Residual sum of squares about this set's own least-squares line.
   double OwnLineSS() const { return Dyy - Dxy * Dxy / Dxx; }
 };
-
-// Correlation of X and Y from the raw sums.
-double Correlation(const Sums& s, double n) {
-  return (n * s.Sxy - s.Sy * s.Sx) / std::sqrt((n * s.Sxx - s.Sx * s.Sx) * (n * s.Syy - s.Sy * s.Sy));
-}
-
-// Least-squares slope of Y on X from the raw sums and the means.
-double Slope(const Sums& s, double n) {
-  return (n * s.Sxy - (n * s.mx) * (n * s.my)) / (n * s.Sxx - (n * s.mx) * (n * s.mx));
-}
 
 // F of a comparison of two nested models by their residual sums; the probability only where
 // the test is meaningful, since the series behind it does not end on other arguments.
@@ -75,49 +97,37 @@ AnalysisResult ComputeBiasStatistics(const framework::Array2<double>& cases) {
 
   for (int g = 1; g <= 9; ++g) Module1::gN(g) = 0;
 
-  // First pass: counts and raw sums.
   for (int64_t i = 1; i <= N; ++i) {
     const int g = GroupIndex(cases(i, 1));
-    const double x = cases(i, 2);
-    const double y = cases(i, 3);
-    if (g >= 1) {
-      Module1::gN(g) += 1;
-      group[g].AddRaw(x, y);
-    } else if (g == 0) {
-      Module1::gN(0) += 1;
+    if (g >= 0) Module1::gN(g) += 1;
+  }
+  // Runs add(sums, x, y) for every case, with the sums of its group if it has one and with
+  // the sums of all cases, in row order.
+  const auto eachCase = [&](auto add) {
+    for (int64_t i = 1; i <= N; ++i) {
+      const int g = GroupIndex(cases(i, 1));
+      const double x = cases(i, 2);
+      const double y = cases(i, 3);
+      if (g >= 1) add(group[g], x, y);
+      add(all, x, y);
     }
-    all.AddRaw(x, y);
-  }
-  const auto count = [](int g) { return static_cast<double>(Module1::gN(g)); };
-
-  AnalysisResult result;
-  result.caseCount = N;
-  result.groupCount = k;
-  for (int g = 1; g <= 9; ++g) {
-    result.groups[g].n = Module1::gN(g);
-    if (Module1::gN(g) >= 2) result.groups[g].r = Correlation(group[g], count(g));
-  }
-  result.groups[0].n = N;
-  result.groups[0].r = Correlation(all, n_all);
-
-  // Means.
-  all.mx = all.Sx / n_all;
-  all.my = all.Sy / n_all;
-  for (int g = 1; g <= 9; ++g) {
-    if (Module1::gN(g) >= 1) {
-      group[g].mx = group[g].Sx / count(g);
-      group[g].my = group[g].Sy / count(g);
+  };
+  // Runs f(sums, n) for all cases and for every group with at least one case.
+  const auto eachSetWithCases = [&](auto f) {
+    f(all, n_all);
+    for (int g = 1; g <= 9; ++g) {
+      if (Module1::gN(g) >= 1) f(group[g], static_cast<double>(Module1::gN(g)));
     }
-  }
+  };
+  // First pass: the sums of X and Y. Then the means, and a pass that takes their rounding out.
+  eachCase([](Sums& s, double x, double y) { s.AddRaw(x, y); });
+  eachSetWithCases([](Sums& s, double n) { s.SetMeans(n); });
+  eachCase([](Sums& s, double x, double y) { s.AddMeanError(x, y); });
+  eachSetWithCases([](Sums& s, double n) { s.CorrectMeans(n); });
 
-  // Second pass: sums of deviations about the group means and about the grand means.
-  for (int64_t i = 1; i <= N; ++i) {
-    const int g = GroupIndex(cases(i, 1));
-    const double x = cases(i, 2);
-    const double y = cases(i, 3);
-    if (g >= 1) group[g].AddDeviation(x, y);
-    all.AddDeviation(x, y);
-  }
+  // Sums of deviations about the group means and about the grand means.
+  eachCase([](Sums& s, double x, double y) { s.AddDeviation(x, y); });
+  eachSetWithCases([](Sums& s, double n) { s.CorrectDeviationSums(n); });
 
   // Residual sums of squares of the three models.
   double separateLinesSS = 0;
@@ -133,23 +143,29 @@ AnalysisResult ComputeBiasStatistics(const framework::Array2<double>& cases) {
   const double parallelLinesSS = Pyy - Pxy * Pxy / Pxx;
   const double commonLineSS = all.OwnLineSS();
 
-  // Lines.
+  // Lines and correlations.
+  AnalysisResult result;
+  result.caseCount = N;
+  result.groupCount = k;
+  const auto describe = [](const Sums& sums, GroupStatistics& s) {
+    s.meanX = sums.mx;
+    s.meanY = sums.my;
+    s.slope = sums.Slope();
+    s.intercept = sums.my - sums.mx * s.slope;
+    s.r = sums.Correlation();
+  };
   for (int g = 1; g <= 9; ++g) {
-    if (Module1::gN(g) >= 2) {
-      GroupStatistics& s = result.groups[g];
-      s.meanX = group[g].mx;
-      s.meanY = group[g].my;
-      s.slope = Slope(group[g], count(g));
-      s.intercept = group[g].my - group[g].mx * s.slope;
+    GroupStatistics& s = result.groups[g];
+    s.n = Module1::gN(g);
+    if (s.n >= 2) {
+      describe(group[g], s);
       Module1::gBeta(g) = s.slope;
       Module1::gConstant(g) = s.intercept;
     }
   }
   GroupStatistics& total = result.groups[0];
-  total.meanX = all.mx;
-  total.meanY = all.my;
-  total.slope = Slope(all, n_all);
-  total.intercept = all.my - all.mx * total.slope;
+  total.n = N;
+  describe(all, total);
   Module1::gBeta(0) = total.slope;
   Module1::gConstant(0) = total.intercept;
 

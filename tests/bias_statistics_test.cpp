@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <vector>
 
+#include "analysis/analysis_report.hpp"
 #include "analysis/bias_statistics.hpp"
 #include "analysis/module1.hpp"
+#include "support/fixture.hpp"
+#include "support/load_driver.hpp"
 
 namespace {
 
@@ -259,6 +263,166 @@ TEST_F(BiasStatisticsState, DegenerateDataEndsWithNotANumberProbabilities) {
         EXPECT_TRUE(std::isnan(p)) << "test " << t << ": " << p;
       }
     }
+  }
+}
+
+// |actual − expected| within tolerance times |expected|.
+testing::AssertionResult RelativelyNear(double actual, double expected, double tolerance) {
+  if (std::fabs(actual - expected) <= tolerance * std::fabs(expected)) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure() << std::setprecision(17) << actual << " is not within "
+                                     << tolerance << " of " << expected << " relatively";
+}
+
+// Scores far from zero against their spread: three groups of eight, X about 10^7 with a
+// spread of about 10, Y about 2·10^7. Sums of raw squares and products lose most of their
+// digits on such data. The expected values were worked out in exact rational arithmetic from
+// the Doubles the loader reads (tests/tools/exact_statistics.py), the probabilities with R's
+// pf at the exact F.
+struct ExactRow {
+  int index;
+  int64_t n;
+  double meanX, meanY, slope, intercept, r;
+};
+
+struct ExactTest {
+  double F;
+  int64_t df1, df2;
+  double probability;
+};
+
+struct ExactAnalysis {
+  AnalysisVariant variant;
+  ExactRow rows[4];
+};
+
+constexpr ExactTest kFarFromZeroTests[3] = {{3.029476903304307, 4, 18, 0.0449550544140404},
+                                            {1.042955737833397, 2, 18, 0.372759437082882},
+                                            {4.994543638063804, 2, 20, 0.0174047374130794}};
+
+TEST(BiasStatisticsFarFromZero, AgreesWithExactArithmetic) {
+  const ExactAnalysis analyses[] = {
+      {AnalysisVariant::Raw,
+       {{1, 8, 10000002.75625, 20000004.83375, 1.241463644612108, 7585364.965844752,
+         0.8863892567649149},
+        {2, 8, 9999998.5425, 20000004.82625, 0.9013999052657065, 10986007.08738330,
+         0.9030125776719686},
+        {3, 8, 10000002.04125, 19999996.33625, 0.6343206284602872, 13656788.75684014,
+         0.5424239271554657},
+        {0, 24, 10000001.11333333, 20000001.99875, 0.9161128815657539, 10838872.16315345,
+         0.7538044581540730}}},
+      {AnalysisVariant::Centered,
+       {{1, 8, 1.642916666576639, 20000004.83375, 1.241463644612108, 20000002.79412869,
+         0.8863892567649149},
+        {2, 8, -2.570833333535120, 20000004.82625, 0.9013999052657065, 20000007.14359892,
+         0.9030125776719686},
+        {3, 8, 0.9279166669584811, 19999996.33625, 0.6343206284602872, 19999995.74765332,
+         0.5424239271554657},
+        {0, 24, 0, 20000001.99875, 0.9161128815657539, 20000001.99875, 0.7538044581540730}}},
+  };
+  Module1::Initialize();
+  ASSERT_TRUE(RunLoad(Fixture("far_from_zero.txt")).messages.empty());
+  for (const ExactAnalysis& analysis : analyses) {
+    SCOPED_TRACE(analysis.variant == AnalysisVariant::Raw ? "raw" : "X centred");
+    const AnalysisResult result = ComputeBiasStatistics(CaseArrayOf(analysis.variant));
+    for (const ExactRow& row : analysis.rows) {
+      SCOPED_TRACE("group entry " + std::to_string(row.index));
+      const GroupStatistics& s = result.groups[static_cast<std::size_t>(row.index)];
+      EXPECT_EQ(s.n, row.n);
+      // The centred means and intercepts carry the rounding of the grand mean of X, a few
+      // billionths here.
+      EXPECT_NEAR(s.meanX, row.meanX, 1e-8);
+      EXPECT_NEAR(s.meanY, row.meanY, 1e-8);
+      EXPECT_TRUE(RelativelyNear(s.slope, row.slope, 1e-12));
+      EXPECT_NEAR(s.intercept, row.intercept, 1e-6);
+      EXPECT_TRUE(RelativelyNear(s.r, row.r, 1e-12));
+    }
+    for (int t = 0; t < 3; ++t) {
+      SCOPED_TRACE("test " + std::to_string(t));
+      EXPECT_TRUE(RelativelyNear(result.tests[t].F, kFarFromZeroTests[t].F, 1e-12));
+      EXPECT_EQ(result.tests[t].df1, kFarFromZeroTests[t].df1);
+      EXPECT_EQ(result.tests[t].df2, kFarFromZeroTests[t].df2);
+      // At these degrees of freedom the series behind the probability is this close to the
+      // exact tail.
+      EXPECT_NEAR(result.tests[t].probability, kFarFromZeroTests[t].probability, 1e-9);
+    }
+  }
+}
+
+// Adding constants to every X and every Y moves the means by those constants and each
+// intercept a to a + dy − dx·b, and changes no slope, r, residual sum, F or probability.
+TEST_F(BiasStatisticsState, ShiftingTheScoresMovesOnlyTheMeansAndTheIntercepts) {
+  struct Shift {
+    double dx, dy;
+  };
+  const Shift shifts[] = {{1e3, -1e3},  {-1e5, 2e5},   {1e7, 2e7},  {0, 1.23e8},
+                          {-4e9, 1e10}, {3e12, -5e12}, {1e13, 1e13}};
+  const AnalysisResult base = ComputeBiasStatistics(CaseArray(kHelpExample));
+  for (const Shift& shift : shifts) {
+    SCOPED_TRACE("X + " + std::to_string(shift.dx) + ", Y + " + std::to_string(shift.dy));
+    std::vector<Case> cases = kHelpExample;
+    for (Case& c : cases) {
+      c.x += shift.dx;
+      c.y += shift.dy;
+    }
+    const AnalysisResult result = ComputeBiasStatistics(CaseArray(cases));
+    for (int g : {0, 1, 2}) {
+      SCOPED_TRACE("group entry " + std::to_string(g));
+      const GroupStatistics& b = base.groups[static_cast<std::size_t>(g)];
+      const GroupStatistics& s = result.groups[static_cast<std::size_t>(g)];
+      EXPECT_TRUE(RelativelyNear(s.meanX, b.meanX + shift.dx, 1e-15));
+      EXPECT_TRUE(RelativelyNear(s.meanY, b.meanY + shift.dy, 1e-15));
+      EXPECT_TRUE(RelativelyNear(s.slope, b.slope, 1e-12));
+      EXPECT_TRUE(RelativelyNear(s.r, b.r, 1e-12));
+      // Within a few units in the last place of the largest term.
+      const double moved = shift.dx * b.slope;
+      const double scale = std::fabs(b.intercept) + std::fabs(shift.dy) + std::fabs(moved);
+      EXPECT_NEAR(s.intercept, b.intercept + shift.dy - moved, 1e-15 * scale);
+    }
+    EXPECT_TRUE(RelativelyNear(result.separateLinesSS, base.separateLinesSS, 1e-12));
+    EXPECT_TRUE(RelativelyNear(result.parallelLinesSS, base.parallelLinesSS, 1e-12));
+    EXPECT_TRUE(RelativelyNear(result.commonLineSS, base.commonLineSS, 1e-12));
+    for (int t = 0; t < 3; ++t) {
+      SCOPED_TRACE("test " + std::to_string(t));
+      EXPECT_TRUE(RelativelyNear(result.tests[t].F, base.tests[t].F, 1e-12));
+      EXPECT_TRUE(RelativelyNear(result.tests[t].probability, base.tests[t].probability, 1e-12));
+    }
+  }
+}
+
+// A group whose X values are all equal has no line and no r, and one whose Y values are all
+// equal has slope 0 and no r: 0 / 0 is not a number. That holds also where the value is not a
+// Double in binary, so that its sum over n rounds, and for all cases together.
+TEST_F(BiasStatisticsState, EqualValuesGiveNoLineOrNoCorrelation) {
+  for (double v : {5.0, 0.1, 0.7, -2.3, 10000000.3, 123456789.17}) {
+    SCOPED_TRACE(v);
+    const std::vector<Case> otherGroup = {{2, 1, 5}, {2, 3, 4}, {2, 4, 6}, {2, 8, 9}};
+    std::vector<Case> equalX = {{1, v, 2}, {1, v, 3}, {1, v, 7}};
+    equalX.insert(equalX.end(), otherGroup.begin(), otherGroup.end());
+    AnalysisResult result = ComputeBiasStatistics(CaseArray(equalX));
+    const GroupStatistics& x = result.groups[1];
+    EXPECT_EQ(x.meanX, v);
+    EXPECT_TRUE(std::isnan(x.slope)) << x.slope;
+    EXPECT_TRUE(std::isnan(x.intercept)) << x.intercept;
+    EXPECT_TRUE(std::isnan(x.r)) << x.r;
+    EXPECT_TRUE(std::isnan(result.separateLinesSS)) << result.separateLinesSS;
+    EXPECT_TRUE(std::isfinite(result.groups[2].slope));
+
+    std::vector<Case> equalY = {{1, 2, v}, {1, 3, v}, {1, 7, v}};
+    equalY.insert(equalY.end(), otherGroup.begin(), otherGroup.end());
+    result = ComputeBiasStatistics(CaseArray(equalY));
+    const GroupStatistics& y = result.groups[1];
+    EXPECT_EQ(y.meanY, v);
+    EXPECT_EQ(y.slope, 0.0);
+    EXPECT_EQ(y.intercept, v);
+    EXPECT_TRUE(std::isnan(y.r)) << y.r;
+
+    const std::vector<Case> allEqualX = {{1, v, 2}, {1, v, 3}, {2, v, 7}, {2, v, 1}};
+    result = ComputeBiasStatistics(CaseArray(allEqualX));
+    EXPECT_EQ(result.groups[0].meanX, v);
+    EXPECT_TRUE(std::isnan(result.groups[0].slope)) << result.groups[0].slope;
+    EXPECT_TRUE(std::isnan(result.groups[0].r)) << result.groups[0].r;
   }
 }
 
