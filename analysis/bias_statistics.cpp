@@ -1,7 +1,9 @@
 #include "analysis/bias_statistics.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "analysis/module1.hpp"
 #include "analysis/prob_module.hpp"
@@ -97,19 +99,25 @@ AnalysisResult ComputeBiasStatistics(const framework::Array2<double>& cases) {
 
   for (int g = 1; g <= 9; ++g) Module1::gN(g) = 0;
 
+  // The cases are read once, with the checked access of the case array, and then passed over
+  // three times.
+  struct Score {
+    int group;  // -1 for a code without a counter, 0 for a case of no group
+    double x, y;
+  };
+  std::vector<Score> scores;
+  scores.reserve(static_cast<std::size_t>(std::max<int64_t>(N, 0)));
   for (int64_t i = 1; i <= N; ++i) {
     const int g = GroupIndex(cases(i, 1));
     if (g >= 0) Module1::gN(g) += 1;
+    scores.push_back({g, cases(i, 2), cases(i, 3)});
   }
   // Runs add(sums, x, y) for every case, with the sums of its group if it has one and with
   // the sums of all cases, in row order.
   const auto eachCase = [&](auto add) {
-    for (int64_t i = 1; i <= N; ++i) {
-      const int g = GroupIndex(cases(i, 1));
-      const double x = cases(i, 2);
-      const double y = cases(i, 3);
-      if (g >= 1) add(group[g], x, y);
-      add(all, x, y);
+    for (const Score& score : scores) {
+      if (score.group >= 1) add(group[static_cast<std::size_t>(score.group)], score.x, score.y);
+      add(all, score.x, score.y);
     }
   };
   // Runs f(sums, n) for all cases and for every group with at least one case.
